@@ -1,0 +1,33 @@
+#ifndef ZELK_TESTS_TESTSUPPORT_H
+#define ZELK_TESTS_TESTSUPPORT_H
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace zelk {
+namespace test {
+
+// Runs the function and answers everything it wrote to standard output.
+std::string captureStdout(const std::function<void()>& run);
+
+// A folder of its own under the system's temporary folder, removed with
+// everything in it when the object goes.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return folder; }
+    std::string file(const std::string& name) const { return folder + "/" + name; }
+
+private:
+    std::string folder;
+};
+
+} // namespace test
+} // namespace zelk
+
+#endif
