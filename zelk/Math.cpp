@@ -1,7 +1,6 @@
 #include "zelk/Math.h"
 
 #include <cmath>
-#include <limits>
 
 namespace zelk {
 namespace {
@@ -13,32 +12,6 @@ constexpr float64 piDouble = static_cast<float64>(pi);
 constexpr float32 smallestDivisor = 0.000001f;
 // Degrees per radian in the quaternion conversions.
 constexpr float32 degreesPerRadian = 57.295776f;
-
-// Whether angle equals the given whole angle, answering false when the type
-// cannot hold that angle at all.
-template <int exact, typename T> bool isAngle(T angle) {
-    if constexpr (std::numeric_limits<T>::max() >= exact) {
-        return angle == static_cast<T>(exact);
-    } else {
-        return false;
-    }
-}
-
-template <typename T> float32 sinOf(T angle) {
-    if (isAngle<180>(angle)) {
-        return 0.0f;
-    }
-    float64 radians = Math::angleToRadFloat(static_cast<float32>(angle));
-    return static_cast<float32>(std::sin(radians));
-}
-
-template <typename T> float32 cosinOf(T angle) {
-    if (isAngle<90>(angle) || isAngle<270>(angle)) {
-        return 0.0f;
-    }
-    float64 radians = Math::angleToRadFloat(static_cast<float32>(angle));
-    return static_cast<float32>(std::cos(radians));
-}
 
 // The arc functions work in double from the float value on.
 float64 arcSinDegrees(float32 value) {
@@ -75,24 +48,6 @@ vec3f32 higherOf(vec3f32 kept, vec3f32 point) {
 } // namespace
 
 Math::~Math() {}
-
-#define ZELK_MATH_SIN_COSIN(Name, T)                                                               \
-    float32 Math::getSin##Name(T angle) {                                                          \
-        return sinOf(angle);                                                                       \
-    }                                                                                              \
-    float32 Math::getCosin##Name(T angle) {                                                        \
-        return cosinOf(angle);                                                                     \
-    }
-
-ZELK_MATH_SIN_COSIN(Float, float32)
-ZELK_MATH_SIN_COSIN(Int8, int8)
-ZELK_MATH_SIN_COSIN(Int16, int16)
-ZELK_MATH_SIN_COSIN(Int32, int32)
-ZELK_MATH_SIN_COSIN(Int64, int64)
-ZELK_MATH_SIN_COSIN(Uint8, uint8)
-ZELK_MATH_SIN_COSIN(Uint16, uint16)
-ZELK_MATH_SIN_COSIN(Uint32, uint32)
-ZELK_MATH_SIN_COSIN(Uint64, uint64)
 
 float32 Math::arcSinFloat(float32 value) {
     return static_cast<float32>(arcSinDegrees(value));

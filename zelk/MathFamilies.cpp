@@ -3,10 +3,11 @@
 #include "zelk/WrapInt.h"
 
 #include <cmath>
+#include <limits>
 
-// Square roots, squares, absolute values and lengths for floats and for every
-// integer width: one template per operation, and the named operations below
-// pick the element type and size.
+// Square roots, squares, absolute values, lengths, sines and cosines for floats
+// and for every integer width: one template per operation, and the named
+// operations below pick the element type and size.
 
 namespace zelk {
 namespace {
@@ -45,6 +46,32 @@ template <typename T> float32 lengthOf(vec4<T> v) {
                             squareOf(v.w)));
 }
 
+// Whether angle equals the given whole angle, answering false when the type
+// cannot hold that angle at all.
+template <int exact, typename T> bool isAngle(T angle) {
+    if constexpr (std::numeric_limits<T>::max() >= exact) {
+        return angle == static_cast<T>(exact);
+    } else {
+        return false;
+    }
+}
+
+template <typename T> float32 sinOf(T angle) {
+    if (isAngle<180>(angle)) {
+        return 0.0f;
+    }
+    float64 radians = Math::angleToRadFloat(static_cast<float32>(angle));
+    return static_cast<float32>(std::sin(radians));
+}
+
+template <typename T> float32 cosinOf(T angle) {
+    if (isAngle<90>(angle) || isAngle<270>(angle)) {
+        return 0.0f;
+    }
+    float64 radians = Math::angleToRadFloat(static_cast<float32>(angle));
+    return static_cast<float32>(std::cos(radians));
+}
+
 } // namespace
 
 float32 Math::squareRootFloat(float32 value) {
@@ -59,6 +86,12 @@ float32 Math::squareFloat64(float64 value) {
 float32 Math::moduleFloat(float32 value) {
     return moduleOf(value);
 }
+float32 Math::getSinFloat(float32 angle) {
+    return sinOf(angle);
+}
+float32 Math::getCosinFloat(float32 angle) {
+    return cosinOf(angle);
+}
 
 #define ZELK_MATH_INTEGER(Name, T)                                                                 \
     float32 Math::squareRoot##Name(T value) {                                                      \
@@ -66,6 +99,12 @@ float32 Math::moduleFloat(float32 value) {
     }                                                                                              \
     T Math::square##Name(T value) {                                                                \
         return squareOf(value);                                                                    \
+    }                                                                                              \
+    float32 Math::getSin##Name(T angle) {                                                          \
+        return sinOf(angle);                                                                       \
+    }                                                                                              \
+    float32 Math::getCosin##Name(T angle) {                                                        \
+        return cosinOf(angle);                                                                     \
     }
 
 ZELK_MATH_INTEGER(Int8, int8)
