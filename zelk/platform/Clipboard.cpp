@@ -2,10 +2,36 @@
 
 #include <SFML/Window/Clipboard.hpp>
 #include <X11/Xlib.h>
+#include <cstring>
+#include <mutex>
 #include <string>
 
 namespace zelk {
 namespace platform {
+
+namespace {
+
+std::mutex guard;
+// The bytes this process last put on the clipboard.
+std::string written;
+
+// The characters SFML can pass on: 7-bit bytes as they are, others as '?'.
+std::basic_string<sf::Uint32> sevenBit(const std::string& bytes) {
+    std::basic_string<sf::Uint32> characters;
+    for (char c : bytes) {
+        unsigned char byte = static_cast<unsigned char>(c);
+        characters += byte < 0x80 ? byte : '?';
+    }
+    return characters;
+}
+
+char* newText(const std::string& bytes) {
+    char* text = new char[bytes.size() + 1];
+    memcpy(text, bytes.c_str(), bytes.size() + 1);
+    return text;
+}
+
+} // namespace
 
 bool Clipboard::available() {
     Display* display = XOpenDisplay(nullptr);
@@ -20,27 +46,28 @@ char* Clipboard::read() {
     if (!available()) {
         return nullptr;
     }
-    sf::String contents = sf::Clipboard::getString();
-    size_t size = 0;
-    while (size < contents.getSize() && contents[size] != 0) {
-        ++size;
-    }
-    if (size == 0) {
+    std::lock_guard<std::mutex> lock(guard);
+    std::basic_string<sf::Uint32> contents = sf::Clipboard::getString().toUtf32();
+    contents = contents.substr(0, contents.find(sf::Uint32(0)));
+    if (contents.empty()) {
         return nullptr;
     }
-    char* text = new char[size + 1];
-    for (size_t i = 0; i < size; ++i) {
-        sf::Uint32 c = contents[i];
-        text[i] = static_cast<char>(c <= 255 ? c : '?');
+    if (contents == sevenBit(written)) {
+        return newText(written);
     }
-    text[size] = 0;
-    return text;
+    std::string bytes;
+    for (sf::Uint32 c : contents) {
+        bytes += static_cast<char>(c <= 255 ? c : '?');
+    }
+    return newText(bytes);
 }
 
 bool Clipboard::clean() {
     if (!available()) {
         return false;
     }
+    std::lock_guard<std::mutex> lock(guard);
+    written.clear();
     sf::Clipboard::setString(sf::String());
     return true;
 }
@@ -49,11 +76,9 @@ bool Clipboard::write(const char* text) {
     if (!text || !available()) {
         return false;
     }
-    std::basic_string<sf::Uint32> characters;
-    for (const char* p = text; *p; ++p) {
-        characters += static_cast<unsigned char>(*p);
-    }
-    sf::Clipboard::setString(sf::String(characters));
+    std::lock_guard<std::mutex> lock(guard);
+    written = text;
+    sf::Clipboard::setString(sf::String(sevenBit(written)));
     return true;
 }
 

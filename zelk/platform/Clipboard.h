@@ -4,11 +4,13 @@
 namespace zelk {
 namespace platform {
 
-// The X11 clipboard. Texts are bytes: each byte travels as the character of
-// the same number (Latin-1), so every byte comes back as it went; characters
-// beyond 255 put there by other programs read as '?'. Every operation first
-// checks that an X display can be opened and answers null or false when none
-// can.
+// The X11 clipboard through SFML. SFML hands the clipboard to other programs
+// as 7-bit text only, so bytes of 0x80 and above reach them as '?'. The
+// bytes this process last wrote are kept, and while the clipboard still holds
+// their 7-bit form, reading answers them exactly. Characters other programs
+// put there read as their Latin-1 byte, or '?' beyond 255. Every operation
+// first checks that an X display can be opened (SFML ends the process when it
+// cannot open one) and answers null or false when none can.
 class Clipboard {
 public:
     static bool available();
