@@ -20,32 +20,29 @@ std::string clipboardText() {
 
 } // namespace
 
-TEST(Clipboard, WritesAndReadsText) {
+// The clipboard belongs to the whole display, and test programs run side by
+// side, so every clipboard check is in this one test.
+TEST(Clipboard, WritesReadsAndEmpties) {
     EXPECT_TRUE(String::clipboardWrite("level_3 = 42"));
     EXPECT_EQ("level_3 = 42", clipboardText());
     char text[] = "second";
     EXPECT_TRUE(String::clipboardWrite(text));
     EXPECT_EQ("second", clipboardText());
-}
 
-TEST(Clipboard, KeepsEveryByte) {
+    // Every byte comes back, also those that are not valid UTF-8 (a lone
+    // continuation byte and a cut-off sequence at the end).
     std::string bytes;
     for (int b = 1; b < 256; ++b) {
         bytes += static_cast<char>(b);
     }
-    // Not valid UTF-8: a lone continuation byte and a cut-off sequence.
     bytes += "\x80\xc3";
     EXPECT_TRUE(String::clipboardWrite(bytes.c_str()));
     EXPECT_EQ(bytes, clipboardText());
-}
 
-TEST(Clipboard, CleaningEmptiesIt) {
-    ASSERT_TRUE(String::clipboardWrite("something"));
     EXPECT_TRUE(String::clipboardClean());
     EXPECT_EQ("<null>", clipboardText());
-}
 
-TEST(Clipboard, EmptyOrNullTextEmptiesItAndAnswersFalse) {
+    // An empty or null text empties the clipboard and answers false.
     ASSERT_TRUE(String::clipboardWrite("something"));
     EXPECT_FALSE(String::clipboardWrite(""));
     EXPECT_EQ("<null>", clipboardText());
