@@ -1,8 +1,8 @@
 #include "zelk/platform/Clipboard.h"
+#include "zelk/String.h"
 
 #include <SFML/Window/Clipboard.hpp>
 #include <X11/Xlib.h>
-#include <cstring>
 #include <mutex>
 #include <string>
 
@@ -23,12 +23,6 @@ std::basic_string<sf::Uint32> sevenBit(const std::string& bytes) {
         characters += byte < 0x80 ? byte : '?';
     }
     return characters;
-}
-
-char* newText(const std::string& bytes) {
-    char* text = new char[bytes.size() + 1];
-    memcpy(text, bytes.c_str(), bytes.size() + 1);
-    return text;
 }
 
 } // namespace
@@ -53,13 +47,13 @@ char* Clipboard::read() {
         return nullptr;
     }
     if (contents == sevenBit(written)) {
-        return newText(written);
+        return String::strCopy(written.c_str());
     }
     std::string bytes;
     for (sf::Uint32 c : contents) {
         bytes += static_cast<char>(c <= 255 ? c : '?');
     }
-    return newText(bytes);
+    return String::strCopy(bytes.c_str());
 }
 
 bool Clipboard::clean() {
