@@ -1,0 +1,80 @@
+#include "zelk/platform/Clipboard.h"
+#include "zelk/String.h"
+
+#include <SFML/Window/Clipboard.hpp>
+#include <X11/Xlib.h>
+#include <mutex>
+#include <string>
+
+namespace zelk {
+namespace platform {
+
+namespace {
+
+std::mutex guard;
+// The bytes this process last put on the clipboard.
+std::string written;
+
+// The characters SFML can pass on: 7-bit bytes as they are, others as '?'.
+std::basic_string<sf::Uint32> sevenBit(const std::string& bytes) {
+    std::basic_string<sf::Uint32> characters;
+    for (char c : bytes) {
+        unsigned char byte = static_cast<unsigned char>(c);
+        characters += byte < 0x80 ? byte : '?';
+    }
+    return characters;
+}
+
+} // namespace
+
+bool Clipboard::available() {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        return false;
+    }
+    XCloseDisplay(display);
+    return true;
+}
+
+char* Clipboard::read() {
+    if (!available()) {
+        return nullptr;
+    }
+    std::lock_guard<std::mutex> lock(guard);
+    std::basic_string<sf::Uint32> contents = sf::Clipboard::getString().toUtf32();
+    contents = contents.substr(0, contents.find(sf::Uint32(0)));
+    if (contents.empty()) {
+        return nullptr;
+    }
+    if (contents == sevenBit(written)) {
+        return String::strCopy(written.c_str());
+    }
+    std::string bytes;
+    for (sf::Uint32 c : contents) {
+        bytes += static_cast<char>(c <= 255 ? c : '?');
+    }
+    return String::strCopy(bytes.c_str());
+}
+
+bool Clipboard::clean() {
+    if (!available()) {
+        return false;
+    }
+    std::lock_guard<std::mutex> lock(guard);
+    written.clear();
+    sf::Clipboard::setString(sf::String());
+    return true;
+}
+
+bool Clipboard::write(const char* text) {
+    if (!text || !available()) {
+        return false;
+    }
+    std::lock_guard<std::mutex> lock(guard);
+    written = text;
+    sf::Clipboard::setString(sf::String(sevenBit(written)));
+    return true;
+}
+
+} // namespace platform
+} // namespace zelk
