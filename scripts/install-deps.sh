@@ -20,4 +20,4 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 echo "Installing: ${missing[*]}"
 $sudo apt-get update
-$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
