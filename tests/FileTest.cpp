@@ -1,10 +1,9 @@
 #include "zelk/File.h"
+#include "support/FileContents.h"
 #include "support/TestSupport.h"
 
 #include <cstring>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
 
@@ -17,19 +16,9 @@ extern "C" const char* __asan_default_options() {
 namespace {
 
 using zelk::File;
+using zelk::test::readFileBytes;
 using zelk::test::TempDir;
-
-void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using zelk::test::writeFileBytes;
 
 // Reads one token and answers it as a string; "<null>" for a null result.
 std::string token(char* text) {
@@ -51,7 +40,7 @@ TEST(FileTest, TestLimits) {
 TEST(FileTest, OpeningClosingAndNames) {
     TempDir dir;
     std::string path = dir.file("a.txt");
-    writeFile(path, "abc");
+    writeFileBytes(path, "abc");
     File file;
     EXPECT_FALSE(file.isOpened());
     EXPECT_EQ(file.getName(), nullptr);
@@ -76,10 +65,10 @@ TEST(FileTest, StaticPathOperations) {
     std::string moved = dir.file("g.bin");
     EXPECT_FALSE(File::fileExist(path.c_str()));
     EXPECT_FALSE(File::fileExist(static_cast<const char*>(nullptr)));
-    writeFile(path, "content");
+    writeFileBytes(path, "content");
     EXPECT_TRUE(File::fileExist(path.c_str()));
     EXPECT_TRUE(File::createFile(path.c_str()));
-    EXPECT_EQ(readFile(path), "");
+    EXPECT_EQ(readFileBytes(path), "");
     EXPECT_TRUE(File::renameFile(path.c_str(), moved.c_str()));
     EXPECT_FALSE(File::fileExist(path.c_str()));
     EXPECT_FALSE(File::renameFile(path.c_str(), moved.c_str()));
@@ -103,7 +92,7 @@ TEST(FileTest, DeleteTheOpenFile) {
 TEST(FileTest, WritersAppendTextAndBytes) {
     TempDir dir;
     std::string path = dir.file("w.bin");
-    writeFile(path, "old");
+    writeFileBytes(path, "old");
     File file;
     ASSERT_TRUE(file.createAndOpenTextFile(path.c_str()));
     EXPECT_TRUE(file.writeText('x'));
@@ -113,7 +102,7 @@ TEST(FileTest, WritersAppendTextAndBytes) {
     EXPECT_TRUE(file.writeText(1.5f));
     EXPECT_FALSE(file.writeText(static_cast<const char*>(nullptr)));
     file.closeFile();
-    EXPECT_EQ(readFile(path), "xyz-1240000000001.500000");
+    EXPECT_EQ(readFileBytes(path), "xyz-1240000000001.500000");
 
     ASSERT_TRUE(file.openEndBinFile(path.c_str()));
     EXPECT_TRUE(file.writeBin("hello"));
@@ -128,7 +117,7 @@ TEST(FileTest, WritersAppendTextAndBytes) {
     EXPECT_FALSE(file.writeBin(&number, 0));
     EXPECT_TRUE(file.flush());
     file.closeFile();
-    std::string bytes = readFile(path);
+    std::string bytes = readFileBytes(path);
     ASSERT_EQ(bytes.size(), 24u + 5u + 4u + 8u + 1u);
     EXPECT_EQ(bytes.substr(24, 5), "hello");
     int readNumber = 0;
@@ -174,7 +163,7 @@ TEST(FileTest, WriteToAFullDeviceAnswersFalse) {
 TEST(FileTest, TokensUpToLimits) {
     TempDir dir;
     std::string path = dir.file("tokens.bvh");
-    writeFile(path, "HIERARCHY ROOT");
+    writeFileBytes(path, "HIERARCHY ROOT");
     File file;
     ASSERT_TRUE(file.openBinFile(path.c_str()));
     EXPECT_EQ(token(file.readBinString(' ', false)), "HIERARCHY");
@@ -185,7 +174,7 @@ TEST(FileTest, TokensUpToLimits) {
     ASSERT_TRUE(file.openBinFile(path.c_str()));
     EXPECT_EQ(token(file.readBinString(' ', true)), "HIERARCHY ");
 
-    writeFile(path, "\nOFFSET\t1.5 2\n");
+    writeFileBytes(path, "\nOFFSET\t1.5 2\n");
     ASSERT_TRUE(file.openBinFile(path.c_str()));
     EXPECT_EQ(token(file.readBinString(" \t\n", false)), "");
     EXPECT_EQ(token(file.readBinString(" \t\n", true)), "OFFSET\t");
@@ -193,7 +182,7 @@ TEST(FileTest, TokensUpToLimits) {
     EXPECT_EQ(token(file.readBinString(" \t\n", false)), "2");
     EXPECT_EQ(token(file.readBinString(" \t\n", false)), "");
 
-    writeFile(path, std::string("ab\0cd", 5));
+    writeFileBytes(path, std::string("ab\0cd", 5));
     ASSERT_TRUE(file.openBinFile(path.c_str()));
     EXPECT_EQ(token(file.readBinString(static_cast<const char*>(nullptr), true)), "ab");
     EXPECT_EQ(token(file.readBinString(static_cast<const char*>(nullptr), true)), "cd");
@@ -203,7 +192,7 @@ TEST(FileTest, TokensUpToLimits) {
 TEST(FileTest, TextReaders) {
     TempDir dir;
     std::string path = dir.file("t.txt");
-    writeFile(path, "ab12 34 4000000000 2.5 rest;tail");
+    writeFileBytes(path, "ab12 34 4000000000 2.5 rest;tail");
     File file;
     ASSERT_TRUE(file.openTextFile(path.c_str()));
     EXPECT_EQ(file.readTextChar(), 'a');
@@ -222,7 +211,7 @@ TEST(FileTest, TextReaders) {
 TEST(FileTest, SizeIsMeasuredOnceAndKeepsThePosition) {
     TempDir dir;
     std::string path = dir.file("s.bin");
-    writeFile(path, std::string(1000, 'q'));
+    writeFileBytes(path, std::string(1000, 'q'));
     File file;
     ASSERT_TRUE(file.openBinFile(path.c_str()));
     EXPECT_EQ(file.getFileSize(), 1000u);
@@ -230,18 +219,18 @@ TEST(FileTest, SizeIsMeasuredOnceAndKeepsThePosition) {
     EXPECT_TRUE(file.seekStart(10u));
     EXPECT_TRUE(file.seek(5));
     EXPECT_EQ(file.getSeek32(), 15);
-    writeFile(path, std::string(3000, 'q'));
+    writeFileBytes(path, std::string(3000, 'q'));
     EXPECT_EQ(file.getFileSize(), 1000u);
     EXPECT_EQ(file.getSeek64(), 15);
     EXPECT_TRUE(file.seekEnd(-4));
     EXPECT_EQ(file.getSeek64(), 2996);
 
     std::string empty = dir.file("empty.bin");
-    writeFile(empty, "");
+    writeFileBytes(empty, "");
     File grows;
     ASSERT_TRUE(grows.openBinFile(empty.c_str()));
     EXPECT_EQ(grows.getFileSize(), 0u);
-    writeFile(empty, "12345");
+    writeFileBytes(empty, "12345");
     EXPECT_EQ(grows.getFileSize(), 5u);
 }
 
@@ -249,7 +238,7 @@ TEST(FileTest, BlockReadsPastTheEndAreZeroFilled) {
     TempDir dir;
     std::string path = dir.file("r.bin");
     int values[3] = {7, -8, 9};
-    writeFile(path, std::string(reinterpret_cast<char*>(values), sizeof values) + "xyz");
+    writeFileBytes(path, std::string(reinterpret_cast<char*>(values), sizeof values) + "xyz");
     File file;
     ASSERT_TRUE(file.openBinFile(path.c_str()));
     int* read = file.readBinInt32(2LL);
@@ -278,7 +267,7 @@ TEST(FileTest, BlockReadsPastTheEndAreZeroFilled) {
 TEST(FileTest, ImpossibleCountsAndSizesAnswerNull) {
     TempDir dir;
     std::string path = dir.file("c.bin");
-    writeFile(path, "12345678");
+    writeFileBytes(path, "12345678");
     File file;
     ASSERT_TRUE(file.openBinFile(path.c_str()));
     EXPECT_EQ(file.readBinInt32(-1LL), nullptr);

@@ -1,24 +1,18 @@
 #include "zelk/XML.h"
+#include "support/FileContents.h"
 #include "support/TestSupport.h"
 #include "zelk/String.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 
 namespace {
 
 using zelk::String;
 using zelk::XML;
+using zelk::test::readFileBytes;
 using zelk::test::TempDir;
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using zelk::test::writeFileBytes;
 
 std::string orNull(const char* text) {
     return text ? std::string(text) : "<null>";
@@ -57,12 +51,12 @@ TEST(XMLTest, RoundTripKeepsExactFloatTextAndIndentsWithTabs) {
     ASSERT_STREQ(out.selectChild("Cenario_0"), "Cenario_0");
     ASSERT_TRUE(writeObject(&out, 3, 1.1f, 4));
     ASSERT_TRUE(out.saveToFile(path.c_str()));
-    EXPECT_EQ(readFile(path), "<?xml version=\"1.0\"?>\n"
-                              "<Cenario_0>\n"
-                              "\t<object_3 scale=\"1.10000002\">\n"
-                              "\t\t<count>4</count>\n"
-                              "\t</object_3>\n"
-                              "</Cenario_0>\n");
+    EXPECT_EQ(readFileBytes(path), "<?xml version=\"1.0\"?>\n"
+                                   "<Cenario_0>\n"
+                                   "\t<object_3 scale=\"1.10000002\">\n"
+                                   "\t\t<count>4</count>\n"
+                                   "\t</object_3>\n"
+                                   "</Cenario_0>\n");
 
     XML in;
     ASSERT_TRUE(in.loadFile(path.c_str()));
@@ -81,7 +75,7 @@ TEST(XMLTest, RoundTripKeepsExactFloatTextAndIndentsWithTabs) {
 TEST(XMLTest, AFailedLoadLeavesAnEmptyDocument) {
     TempDir dir;
     std::string path = dir.file("truncated.xml");
-    std::ofstream(path) << "<Cenario_0 a='1'><Level_0>3</Level_0><Level_1>";
+    writeFileBytes(path, "<Cenario_0 a='1'><Level_0>3</Level_0><Level_1>");
     XML xml("<old><child/></old>");
     ASSERT_STREQ(xml.selectChild("old"), "old");
     ASSERT_STREQ(xml.selectChild("child"), "child");
@@ -104,7 +98,7 @@ TEST(XMLTest, AFailedLoadLeavesAnEmptyDocument) {
 TEST(XMLTest, LoadingClearsTheCursor) {
     TempDir dir;
     std::string path = dir.file("a.xml");
-    std::ofstream(path) << "<root><x/></root>";
+    writeFileBytes(path, "<root><x/></root>");
     XML xml("<old/>");
     ASSERT_STREQ(xml.selectRoot(), "old");
     ASSERT_TRUE(xml.loadFile(path.c_str()));

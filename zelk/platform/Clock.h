@@ -6,9 +6,6 @@
 namespace zelk {
 namespace platform {
 
-// Ticks per second of the counter that monotonicMicroseconds reads.
-const long long clockFrequency = 1000000;
-
 // A reading of a system clock in whole microseconds. The seconds are scaled
 // alone, so the result stays exact for any uptime a machine can reach.
 long long timespecToMicroseconds(const timespec& reading);

@@ -12,10 +12,8 @@ const long long stopwatchRange = 1LL << 32;
 } // namespace
 
 Time::Time()
-    : frequency(platform::clockFrequency), startMicroseconds(0), overflowFlag(false), startReal(0),
-      haveClockFields(false), clockFields(), clockNow() {
-    if (frequency == 0)
-        frequency = 1;
+    : startMicroseconds(0), overflowFlag(false), startReal(0), haveClockFields(false),
+      clockFields(), clockNow() {
     start();
     clockLoadTime();
 }

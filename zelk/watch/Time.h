@@ -55,7 +55,6 @@ public:
     int clockGetYear();
 
 private:
-    long long frequency;
     unsigned int startMicroseconds;
     bool overflowFlag;
     long long startReal;
