@@ -1,0 +1,36 @@
+#ifndef ZELK_CODECS_ENCODERIMAGE_H
+#define ZELK_CODECS_ENCODERIMAGE_H
+
+#include "zelk/codecs/CodecImage.h"
+
+namespace zelk {
+namespace codecs {
+
+// The encoders' interface: a raw frame in, an encoded buffer out. The buffer
+// stays in the encoder until the next encode, deleteEncoded, cleanEncoded or
+// the end of the encoder.
+class EncoderImage : protected CodecImage {
+public:
+    EncoderImage() = default;
+    virtual ~EncoderImage() = default;
+
+    // The check every encoder runs first: a frame, a size, channels and a
+    // quality were given.
+    virtual bool encode(unsigned char* frame, size2ui32 size, unsigned char channels,
+                        unsigned int quality);
+    virtual bool encode(unsigned char* frame, unsigned int width, unsigned int height,
+                        unsigned char channels, unsigned int quality);
+    virtual bool encode(unsigned char const* frame, size2ui32 size, unsigned char channels,
+                        unsigned int quality);
+    virtual bool encode(unsigned char const* frame, unsigned int width, unsigned int height,
+                        unsigned char channels, unsigned int quality);
+
+    using CodecImage::deleteEncoded;
+    using CodecImage::getEncoded;
+    using CodecImage::getEncodedSize;
+};
+
+} // namespace codecs
+} // namespace zelk
+
+#endif
