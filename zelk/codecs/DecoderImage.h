@@ -1,6 +1,7 @@
 #ifndef ZELK_CODECS_DECODERIMAGE_H
 #define ZELK_CODECS_DECODERIMAGE_H
 
+#include "zelk/File.h"
 #include "zelk/codecs/CodecImage.h"
 
 namespace zelk {
@@ -18,12 +19,19 @@ public:
     virtual bool decode(unsigned char* encoded, unsigned int size);
     virtual bool decode(unsigned char const* encoded, unsigned int size);
 
+    // Reads the whole file and decodes it; true when a frame came out.
+    bool decodeFromFile(char* fileName);
+    bool decodeFromFile(char const* fileName);
+
     using CodecImage::cleanFrame;
     using CodecImage::deleteFrame;
     using CodecImage::getFrame;
     using CodecImage::getFrameChannels;
     using CodecImage::getFrameHeight;
     using CodecImage::getFrameWidth;
+
+private:
+    File file;
 };
 
 } // namespace codecs

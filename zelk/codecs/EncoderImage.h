@@ -1,6 +1,7 @@
 #ifndef ZELK_CODECS_ENCODERIMAGE_H
 #define ZELK_CODECS_ENCODERIMAGE_H
 
+#include "zelk/File.h"
 #include "zelk/codecs/CodecImage.h"
 
 namespace zelk {
@@ -25,9 +26,33 @@ public:
     virtual bool encode(unsigned char const* frame, unsigned int width, unsigned int height,
                         unsigned char channels, unsigned int quality);
 
+    // Encodes the frame and, only when that succeeded, creates or replaces
+    // the file with the encoded bytes; true when all of them were written.
+    bool encodeToFile(unsigned char* frame, size2ui32 size, unsigned char channels,
+                      unsigned int quality, char* fileName);
+    bool encodeToFile(unsigned char* frame, size2ui32 size, unsigned char channels,
+                      unsigned int quality, char const* fileName);
+    bool encodeToFile(unsigned char const* frame, size2ui32 size, unsigned char channels,
+                      unsigned int quality, char* fileName);
+    bool encodeToFile(unsigned char const* frame, size2ui32 size, unsigned char channels,
+                      unsigned int quality, char const* fileName);
+    bool encodeToFile(unsigned char* frame, unsigned int width, unsigned int height,
+                      unsigned char channels, unsigned int quality, char* fileName);
+    bool encodeToFile(unsigned char* frame, unsigned int width, unsigned int height,
+                      unsigned char channels, unsigned int quality, char const* fileName);
+    bool encodeToFile(unsigned char const* frame, unsigned int width, unsigned int height,
+                      unsigned char channels, unsigned int quality, char* fileName);
+    bool encodeToFile(unsigned char const* frame, unsigned int width, unsigned int height,
+                      unsigned char channels, unsigned int quality, char const* fileName);
+
     using CodecImage::deleteEncoded;
     using CodecImage::getEncoded;
     using CodecImage::getEncodedSize;
+
+private:
+    bool writeEncoded(char* fileName);
+
+    File file;
 };
 
 } // namespace codecs
