@@ -3,6 +3,7 @@
 
 // Every header of the engine.
 #include "zelk/BinaryConverter.h"
+#include "zelk/Math.h"
 #include "zelk/TypeColor.h"
 #include "zelk/TypeRect.h"
 #include "zelk/TypeSize.h"
