@@ -87,23 +87,28 @@ void BinaryConverter::printBitsInverted(char* bytes, unsigned int count, bool pe
 }
 
 void BinaryConverter::printBitsInverted(const char* bytes, unsigned int count, bool perLine) {
-    printBitsInverted(reinterpret_cast<unsigned char*>(const_cast<char*>(bytes)), count,
-                      perLine);
+    printBitsInverted(reinterpret_cast<unsigned char*>(const_cast<char*>(bytes)), count, perLine);
 }
 
 void BinaryConverter::printBits(unsigned short value, bool perLine) {
     printValue(value, perLine);
 }
 
-void BinaryConverter::printBits(unsigned int value, bool perLine) { printValue(value, perLine); }
+void BinaryConverter::printBits(unsigned int value, bool perLine) {
+    printValue(value, perLine);
+}
 
 void BinaryConverter::printBits(unsigned long long value, bool perLine) {
     printValue(value, perLine);
 }
 
-unsigned short BinaryConverter::swapBytes(unsigned short value) { return reverseBytes(value); }
+unsigned short BinaryConverter::swapBytes(unsigned short value) {
+    return reverseBytes(value);
+}
 
-unsigned int BinaryConverter::swapBytes(unsigned int value) { return reverseBytes(value); }
+unsigned int BinaryConverter::swapBytes(unsigned int value) {
+    return reverseBytes(value);
+}
 
 unsigned long long BinaryConverter::swapBytes(unsigned long long value) {
     return reverseBytes(value);
