@@ -2,46 +2,27 @@
 #include "zelk/codecs/DecoderJPEG.h"
 #include "zelk/codecs/EncoderJPEG.h"
 
+#include "support/ImageSupport.h"
+#include "support/TestSupport.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <vector>
+#include <string>
 
 using zelk::size2ui32;
 using zelk::codecs::CodecImage;
 using zelk::codecs::DecoderJPEG;
 using zelk::codecs::EncoderJPEG;
+using zelk::test::Bytes;
+using zelk::test::encodeJPEG;
+using zelk::test::gradient;
+using zelk::test::readBytes;
+using zelk::test::writeBytes;
 
 namespace {
 
-// A smooth gradient, so that JPEG keeps every byte close to the original.
-std::vector<unsigned char> gradient(unsigned int width, unsigned int height,
-                                    unsigned int channels) {
-    std::vector<unsigned char> pixels(std::size_t(width) * height * channels);
-    for (unsigned int y = 0; y < height; ++y)
-        for (unsigned int x = 0; x < width; ++x)
-            for (unsigned int c = 0; c < channels; ++c)
-                pixels[(std::size_t(y) * width + x) * channels + c] =
-                    static_cast<unsigned char>(30 + (c == 1 ? width - x : x) * 120 / width +
-                                               (c == 2 ? 2 * y : y) * 50 / height);
-    return pixels;
-}
-
-std::vector<unsigned char> encodeJPEG(const std::vector<unsigned char>& pixels, unsigned int width,
-                                      unsigned int height, unsigned char channels) {
-    EncoderJPEG encoder;
-    EXPECT_TRUE(encoder.encode(pixels.data(), width, height, channels, 100));
-    return std::vector<unsigned char>(encoder.getEncoded(),
-                                      encoder.getEncoded() + encoder.getEncodedSize());
-}
-
-// The offset of the start-of-frame marker's height field.
-std::size_t frameHeaderSizeOffset(const std::vector<unsigned char>& jpeg) {
-    for (std::size_t i = 0; i + 8 < jpeg.size(); ++i)
-        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0)
-            return i + 5;
-    ADD_FAILURE() << "no start-of-frame marker";
-    return 0;
+unsigned int sizeOf(const Bytes& bytes) {
+    return static_cast<unsigned int>(bytes.size());
 }
 
 // An encoder that also hands its buffer over, as the codec base allows.
@@ -78,14 +59,15 @@ TEST(CodecImage, FramesAndEncodedBuffers) {
     EXPECT_FALSE(codec.newFrameEncoded(0));
     ASSERT_TRUE(codec.newFrameEncoded(16));
     unsigned char* encoded = codec.getEncoded();
+    EXPECT_EQ(*codec.getEncodedPosition(), encoded);
+    EXPECT_EQ(*codec.getEncodedSizePosition(), 16u);
     EXPECT_TRUE(codec.newFrameEncoded(16));
     EXPECT_EQ(codec.getEncoded(), encoded);
     ASSERT_TRUE(codec.newFrame(1, 1, 1));
     delete[] codec.cleanEncoded();
     EXPECT_EQ(codec.getEncodedSize(), 0u);
+    EXPECT_EQ(codec.getEncoded(), nullptr);
     EXPECT_NE(codec.getFrame(), nullptr) << "handing the encoded buffer over keeps the frame";
-    EXPECT_EQ(*codec.getEncodedPosition(), nullptr);
-    EXPECT_EQ(codec.getEncodedSizePosition(), codec.getEncodedSizePosition());
 
     EXPECT_FALSE(codec.setQuality(0));
     EXPECT_EQ(codec.getQuality(), 1u);
@@ -95,9 +77,9 @@ TEST(CodecImage, FramesAndEncodedBuffers) {
 
 TEST(CodecImage, DrawFrameCopiesAndRefusesWhatDoesNotFitACount) {
     CodecImage codec;
-    std::vector<unsigned char> pixels = gradient(3, 2, 2);
+    Bytes pixels = gradient(3, 2, 2);
     ASSERT_TRUE(codec.drawFrame(pixels.data(), 3, 2, 2));
-    EXPECT_EQ(std::vector<unsigned char>(codec.getFrame(), codec.getFrame() + 12), pixels);
+    EXPECT_EQ(Bytes(codec.getFrame(), codec.getFrame() + 12), pixels);
     EXPECT_FALSE(codec.drawFrame(nullptr, 3, 2, 2));
     EXPECT_FALSE(codec.drawFrame(pixels.data(), 0, 2, 2));
 
@@ -111,29 +93,28 @@ TEST(CodecImage, DrawFrameCopiesAndRefusesWhatDoesNotFitACount) {
 
 TEST(JPEG, ColourAndGreyRoundTripsStayWithinTolerance) {
     for (unsigned char channels : {3, 1}) {
-        std::vector<unsigned char> pixels = gradient(37, 21, channels);
-        std::vector<unsigned char> jpeg = encodeJPEG(pixels, 37, 21, channels);
+        Bytes pixels = gradient(37, 21, channels);
+        Bytes jpeg = encodeJPEG(pixels, 37, 21, channels);
         ASSERT_GT(jpeg.size(), 2u);
         EXPECT_EQ(jpeg[0], 0xFF);
         EXPECT_EQ(jpeg[1], 0xD8);
 
         DecoderJPEG decoder;
-        ASSERT_TRUE(decoder.decode(jpeg.data(), static_cast<unsigned int>(jpeg.size())));
+        ASSERT_TRUE(decoder.decode(jpeg.data(), sizeOf(jpeg)));
         ASSERT_EQ(decoder.getFrameWidth(), 37u);
         ASSERT_EQ(decoder.getFrameHeight(), 21u);
         ASSERT_EQ(decoder.getFrameChannels(), channels);
-        int worst = 0;
-        for (std::size_t i = 0; i < pixels.size(); ++i)
-            worst = std::max(worst, std::abs(int(decoder.getFrame()[i]) - int(pixels[i])));
-        EXPECT_LE(worst, 8) << int(channels) << " channels";
+        EXPECT_LE(zelk::test::largestDifference(decoder.getFrame(), pixels.data(), pixels.size()),
+                  6)
+            << int(channels) << " channels";
     }
 }
 
 TEST(JPEG, DecoderFrameIsHandedOverByCleanFrame) {
-    std::vector<unsigned char> jpeg = encodeJPEG(gradient(8, 8, 3), 8, 8, 3);
+    Bytes jpeg = encodeJPEG(gradient(8, 8, 3), 8, 8, 3);
     const unsigned char* constData = jpeg.data();
     DecoderJPEG decoder;
-    ASSERT_TRUE(decoder.decode(constData, static_cast<unsigned int>(jpeg.size())));
+    ASSERT_TRUE(decoder.decode(constData, sizeOf(jpeg)));
     unsigned char* frame = decoder.cleanFrame();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(decoder.getFrame(), nullptr);
@@ -143,7 +124,7 @@ TEST(JPEG, DecoderFrameIsHandedOverByCleanFrame) {
 }
 
 TEST(JPEG, EncoderRefusesWhatItCannotWrite) {
-    std::vector<unsigned char> pixels = gradient(4, 4, 4);
+    Bytes pixels = gradient(4, 4, 4);
     EncoderJPEG encoder;
     EXPECT_FALSE(encoder.encode(pixels.data(), 4, 4, 4, 90));
     EXPECT_FALSE(encoder.encode(pixels.data(), 4, 4, 2, 90));
@@ -153,7 +134,7 @@ TEST(JPEG, EncoderRefusesWhatItCannotWrite) {
     EXPECT_EQ(encoder.getEncoded(), nullptr);
     EXPECT_EQ(encoder.getEncodedSize(), 0u);
     // Wider than JPEG allows: the library's own error comes back as false.
-    std::vector<unsigned char> wide(70000, 128);
+    Bytes wide(70000, 128);
     EXPECT_FALSE(encoder.encode(wide.data(), 70000, 1, 1, 90));
     EXPECT_EQ(encoder.getEncoded(), nullptr);
 }
@@ -162,7 +143,7 @@ TEST(JPEG, EncoderRefusesWhatItCannotWrite) {
 // comes from new[] whatever the library allocated, and a second encode
 // releases the first buffer.
 TEST(JPEG, EncodedBuffersAreReleasedWithDeleteArray) {
-    std::vector<unsigned char> pixels = gradient(300, 200, 3);
+    Bytes pixels = gradient(300, 200, 3);
     TakingEncoder encoder;
     ASSERT_TRUE(encoder.encode(pixels.data(), 300, 200, 3, 100));
     unsigned int firstSize = encoder.getEncodedSize();
@@ -178,40 +159,100 @@ TEST(JPEG, EncodedBuffersAreReleasedWithDeleteArray) {
 }
 
 TEST(JPEG, DamagedStreamsAnswerFalseAndLeaveNoFrame) {
-    std::vector<unsigned char> jpeg = encodeJPEG(gradient(16, 16, 3), 16, 16, 3);
+    Bytes jpeg = encodeJPEG(gradient(16, 16, 3), 16, 16, 3);
     DecoderJPEG decoder;
 
     // Every truncation, from the bare signature to a stream missing its end.
     for (std::size_t length = 2; length < jpeg.size(); ++length) {
-        ASSERT_TRUE(decoder.decode(jpeg.data(), static_cast<unsigned int>(jpeg.size())));
+        ASSERT_TRUE(decoder.decode(jpeg.data(), sizeOf(jpeg)));
         EXPECT_FALSE(decoder.decode(jpeg.data(), static_cast<unsigned int>(length)))
             << "truncated to " << length;
         EXPECT_EQ(decoder.getFrame(), nullptr);
         EXPECT_EQ(decoder.getFrameWidth(), 0u);
     }
 
-    std::vector<unsigned char> garbage = {0xFF, 0xD8, 0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC};
-    EXPECT_FALSE(decoder.decode(garbage.data(), static_cast<unsigned int>(garbage.size())));
+    Bytes garbage = {0xFF, 0xD8, 0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC};
+    EXPECT_FALSE(decoder.decode(garbage.data(), sizeOf(garbage)));
 
     // A marker in the middle of the coded data.
-    std::vector<unsigned char> marked = jpeg;
+    Bytes marked = jpeg;
     marked[marked.size() - 40] = 0xFF;
     marked[marked.size() - 39] = 0xC4;
-    EXPECT_FALSE(decoder.decode(marked.data(), static_cast<unsigned int>(marked.size())));
+    EXPECT_FALSE(decoder.decode(marked.data(), sizeOf(marked)));
     EXPECT_EQ(decoder.getFrame(), nullptr);
 }
 
 TEST(JPEG, HugeDimensionsInTheHeaderAnswerFalse) {
-    std::vector<unsigned char> jpeg = encodeJPEG(gradient(16, 16, 3), 16, 16, 3);
-    std::size_t at = frameHeaderSizeOffset(jpeg);
+    Bytes jpeg = encodeJPEG(gradient(16, 16, 3), 16, 16, 3);
+    std::size_t at = zelk::test::frameHeightOffset(jpeg);
+    ASSERT_NE(at, 0u);
     for (unsigned int height : {65500u, 21858u}) {
-        std::vector<unsigned char> huge = jpeg;
+        Bytes huge = jpeg;
         huge[at] = static_cast<unsigned char>(height >> 8);
         huge[at + 1] = static_cast<unsigned char>(height & 0xFF);
         huge[at + 2] = 65500 >> 8;
         huge[at + 3] = 65500 & 0xFF;
         DecoderJPEG decoder;
-        EXPECT_FALSE(decoder.decode(huge.data(), static_cast<unsigned int>(huge.size())));
+        EXPECT_FALSE(decoder.decode(huge.data(), sizeOf(huge)));
         EXPECT_EQ(decoder.getFrame(), nullptr);
     }
+}
+
+TEST(JPEGFiles, EncodeToFileWritesTheStreamAndReleasesIt) {
+    zelk::test::TempDir dir;
+    std::string path = dir.file("out.jpg");
+    Bytes pixels = gradient(20, 10, 3);
+    EncoderJPEG encoder;
+    ASSERT_TRUE(encoder.encodeToFile(pixels.data(), 20, 10, 3, 100, path.c_str()));
+    EXPECT_EQ(encoder.getEncoded(), nullptr);
+    EXPECT_EQ(readBytes(path), encodeJPEG(pixels, 20, 10, 3));
+
+    DecoderJPEG decoder;
+    ASSERT_TRUE(decoder.decodeFromFile(path.c_str()));
+    EXPECT_EQ(decoder.getFrameWidth(), 20u);
+    EXPECT_EQ(decoder.getFrameHeight(), 10u);
+    EXPECT_EQ(decoder.getFrameChannels(), 3u);
+}
+
+TEST(JPEGFiles, FailedEncodingLeavesTheFileAlone) {
+    zelk::test::TempDir dir;
+    Bytes pixels = gradient(4, 4, 4);
+    const Bytes before = {1, 2, 3};
+    std::string kept = dir.file("kept.jpg");
+    writeBytes(kept, before);
+    EncoderJPEG encoder;
+    EXPECT_FALSE(encoder.encodeToFile(pixels.data(), 4, 4, 4, 100, kept.c_str()));
+    EXPECT_EQ(readBytes(kept), before);
+
+    std::string absent = dir.file("absent.jpg");
+    EXPECT_FALSE(encoder.encodeToFile(pixels.data(), size2ui32(4u, 4u), 4, 100, absent.c_str()));
+    EXPECT_FALSE(zelk::File::fileExist(absent.c_str()));
+    EXPECT_FALSE(encoder.encodeToFile(pixels.data(), 4, 4, 3, 100, static_cast<char*>(nullptr)));
+}
+
+TEST(JPEGFiles, WritesThatDoNotArriveAnswerFalse) {
+    zelk::test::TempDir dir;
+    Bytes pixels = gradient(64, 64, 3);
+    EncoderJPEG encoder;
+    EXPECT_FALSE(encoder.encodeToFile(pixels.data(), 64, 64, 3, 100, "/dev/full"));
+    EXPECT_FALSE(encoder.encodeToFile(pixels.data(), 64, 64, 3, 100, dir.path().c_str()));
+    EXPECT_EQ(encoder.getEncoded(), nullptr);
+}
+
+TEST(JPEGFiles, DecodeFromFileRefusesWhatIsNotAJPEGFile) {
+    zelk::test::TempDir dir;
+    DecoderJPEG decoder;
+    EXPECT_FALSE(decoder.decodeFromFile(dir.path().c_str()));
+    EXPECT_FALSE(decoder.decodeFromFile(dir.file("missing.jpg").c_str()));
+    EXPECT_FALSE(decoder.decodeFromFile(static_cast<char*>(nullptr)));
+
+    std::string empty = dir.file("empty.jpg");
+    writeBytes(empty, Bytes());
+    EXPECT_FALSE(decoder.decodeFromFile(empty.c_str()));
+
+    Bytes jpeg = encodeJPEG(gradient(16, 16, 1), 16, 16, 1);
+    std::string truncated = dir.file("truncated.jpg");
+    writeBytes(truncated, Bytes(jpeg.begin(), jpeg.begin() + jpeg.size() / 2));
+    EXPECT_FALSE(decoder.decodeFromFile(truncated.c_str()));
+    EXPECT_EQ(decoder.getFrame(), nullptr);
 }
