@@ -17,13 +17,10 @@ using zelk::test::Bytes;
 using zelk::test::encodeJPEG;
 using zelk::test::gradient;
 using zelk::test::readBytes;
+using zelk::test::sizeOf;
 using zelk::test::writeBytes;
 
 namespace {
-
-unsigned int sizeOf(const Bytes& bytes) {
-    return static_cast<unsigned int>(bytes.size());
-}
 
 // An encoder that also hands its buffer over, as the codec base allows.
 class TakingEncoder : public EncoderJPEG {

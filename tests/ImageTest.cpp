@@ -21,14 +21,11 @@ using zelk::test::Bytes;
 using zelk::test::encodeJPEG;
 using zelk::test::gradient;
 using zelk::test::readBytes;
+using zelk::test::sizeOf;
 using zelk::test::TempDir;
 using zelk::test::writeBytes;
 
 namespace {
-
-unsigned int sizeOf(const Bytes& bytes) {
-    return static_cast<unsigned int>(bytes.size());
-}
 
 void expectEmpty(const Image2D& image) {
     EXPECT_FALSE(image.haveImage());
@@ -230,7 +227,8 @@ TEST(Image2D, PathsThatAreNotImageFilesAnswerFalse) {
     TempDir dir;
     std::string empty = dir.file("empty.png");
     writeBytes(empty, Bytes());
-    for (const std::string& path : {dir.path(), dir.file("missing.png"), empty}) {
+    for (const std::string& path :
+         {dir.path(), std::string("/dev/zero"), dir.file("missing.png"), empty}) {
         Image2D image;
         EXPECT_FALSE(image.loadFromFile(path.c_str())) << path;
         expectEmpty(image);

@@ -10,6 +10,11 @@ namespace test {
 
 typedef std::vector<unsigned char> Bytes;
 
+// The byte count as the engine's 32-bit size.
+inline unsigned int sizeOf(const Bytes& bytes) {
+    return static_cast<unsigned int>(bytes.size());
+}
+
 // Smooth ramps that differ per channel, so that JPEG keeps every byte close
 // to the original.
 Bytes gradient(unsigned int width, unsigned int height, unsigned int channels);
