@@ -14,7 +14,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 run_ctest() {
   if [ -z "${DISPLAY:-}" ]; then
-    xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir "$1" --output-on-failure -j "$jobs"
+    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ctest --test-dir "$1" --output-on-failure -j "$jobs"
   else
     ctest --test-dir "$1" --output-on-failure -j "$jobs"
   fi

@@ -25,19 +25,32 @@ std::basic_string<sf::Uint32> sevenBit(const std::string& bytes) {
     return characters;
 }
 
+// A connection to the X display held while SFML works on the clipboard. It
+// proves that a display can be opened, and holding it open keeps the server
+// from resetting (as a server does when its last client leaves) in between,
+// which would make SFML's own connection fail.
+class DisplayHold {
+public:
+    DisplayHold() : display(XOpenDisplay(nullptr)) {}
+    ~DisplayHold() {
+        if (display) {
+            XCloseDisplay(display);
+        }
+    }
+    DisplayHold(const DisplayHold&) = delete;
+    DisplayHold& operator=(const DisplayHold&) = delete;
+
+    bool opened() const { return display != nullptr; }
+
+private:
+    Display* display;
+};
+
 } // namespace
 
-bool Clipboard::available() {
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) {
-        return false;
-    }
-    XCloseDisplay(display);
-    return true;
-}
-
 char* Clipboard::read() {
-    if (!available()) {
+    DisplayHold display;
+    if (!display.opened()) {
         return nullptr;
     }
     std::lock_guard<std::mutex> lock(guard);
@@ -57,7 +70,8 @@ char* Clipboard::read() {
 }
 
 bool Clipboard::clean() {
-    if (!available()) {
+    DisplayHold display;
+    if (!display.opened()) {
         return false;
     }
     std::lock_guard<std::mutex> lock(guard);
@@ -67,7 +81,11 @@ bool Clipboard::clean() {
 }
 
 bool Clipboard::write(const char* text) {
-    if (!text || !available()) {
+    if (!text) {
+        return false;
+    }
+    DisplayHold display;
+    if (!display.opened()) {
         return false;
     }
     std::lock_guard<std::mutex> lock(guard);

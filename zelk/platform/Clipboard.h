@@ -13,7 +13,6 @@ namespace platform {
 // cannot open one) and answers null or false when none can.
 class Clipboard {
 public:
-    static bool available();
     // A new text (new[]) of the clipboard's contents up to the first NUL
     // character; null when there is none or it is empty.
     static char* read();
