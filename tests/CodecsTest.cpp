@@ -120,6 +120,21 @@ TEST(JPEG, DecoderFrameIsHandedOverByCleanFrame) {
     EXPECT_FALSE(decoder.decode(jpeg.data(), 0));
 }
 
+// Stray bytes between two header segments only draw a warning from the
+// library; the picture is whole and decodes as usual.
+TEST(JPEG, StrayBytesBetweenSegmentsStillDecode) {
+    Bytes pixels = gradient(16, 8, 3);
+    Bytes jpeg = encodeJPEG(pixels, 16, 8, 3);
+    ASSERT_GT(jpeg.size(), 6u);
+    ASSERT_EQ(0xE0, jpeg[3]) << "the encoder starts with a JFIF segment";
+    std::size_t afterFirstSegment = 4u + (std::size_t(jpeg[4]) << 8 | jpeg[5]);
+    jpeg.insert(jpeg.begin() + afterFirstSegment, {0x12, 0x34, 0x56});
+    DecoderJPEG decoder;
+    ASSERT_TRUE(decoder.decode(jpeg.data(), sizeOf(jpeg)));
+    EXPECT_EQ(decoder.getFrameWidth(), 16u);
+    EXPECT_LE(zelk::test::largestDifference(decoder.getFrame(), pixels.data(), pixels.size()), 6);
+}
+
 TEST(JPEG, EncoderRefusesWhatItCannotWrite) {
     Bytes pixels = gradient(4, 4, 4);
     EncoderJPEG encoder;

@@ -59,6 +59,18 @@ TEST(FileTest, OpeningClosingAndNames) {
     EXPECT_FALSE(file.isOpened());
 }
 
+// A pipe with no writer would hold a reader forever: it is never opened.
+TEST(FileTest, PipesAreNeitherOpenedNorWaitedOn) {
+    TempDir dir;
+    std::string pipe = dir.file("pipe");
+    ASSERT_EQ(0, mkfifo(pipe.c_str(), 0600));
+    File file;
+    EXPECT_FALSE(file.openBinFile(pipe.c_str()));
+    EXPECT_FALSE(file.openTextFile(pipe.c_str()));
+    EXPECT_FALSE(file.isOpened());
+    EXPECT_TRUE(File::fileExist(pipe.c_str()));
+}
+
 TEST(FileTest, StaticPathOperations) {
     TempDir dir;
     std::string path = dir.file("f.bin");

@@ -7,6 +7,7 @@
 #include <new>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace zelk {
 
@@ -27,6 +28,11 @@ File::~File() {
 bool File::open(const char* path, const char* mode, bool forReading) {
     closeFile();
     if (!path)
+        return false;
+    // Only regular files are read: checked before opening too, because opening
+    // a pipe for reading would wait for a writer.
+    struct stat before {};
+    if (forReading && (stat(path, &before) != 0 || !S_ISREG(before.st_mode)))
         return false;
     stream = std::fopen(path, mode);
     if (!stream)
@@ -111,11 +117,9 @@ bool File::deleteFile() {
 bool File::fileExist(const char* path) {
     if (!path)
         return false;
-    std::FILE* probe = std::fopen(path, "r");
-    if (!probe)
-        return false;
-    std::fclose(probe);
-    return true;
+    // Whether the path could be opened for reading, asked without opening it,
+    // so a pipe with no writer does not hold the caller.
+    return access(path, R_OK) == 0;
 }
 bool File::fileExist(char* path) {
     return fileExist(static_cast<const char*>(path));

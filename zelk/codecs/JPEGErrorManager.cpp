@@ -1,5 +1,7 @@
 #include "zelk/codecs/JPEGErrorManager.h"
 
+#include <jerror.h>
+
 namespace zelk {
 namespace codecs {
 
@@ -9,8 +11,16 @@ namespace {
     std::longjmp(reinterpret_cast<JPEGErrorManager*>(info->err)->jump, 1);
 }
 
+// The warnings after which the library would go on with made-up pixels.
+// Others (an unknown JFIF revision, stray bytes before a marker) leave the
+// picture whole and are let through.
+bool damagedData(int code) {
+    return code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER || code == JWRN_HUFF_BAD_CODE ||
+           code == JWRN_ARITH_BAD_CODE || code == JWRN_MUST_RESYNC;
+}
+
 void emitMessage(j_common_ptr info, int level) {
-    if (level < 0)
+    if (level < 0 && damagedData(info->err->msg_code))
         jumpBack(info);
 }
 

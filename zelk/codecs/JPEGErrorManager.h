@@ -10,9 +10,9 @@ namespace zelk {
 namespace codecs {
 
 // An error manager for libjpeg that hands control back instead of ending the
-// process: a fatal error, and also a warning (the library warns about damaged
-// or truncated data and would otherwise go on with made-up pixels), jumps back
-// to the point saved in `jump`. The library prints nothing through it.
+// process: a fatal error, and also a warning about damaged or truncated data
+// (after which the library would go on with made-up pixels), jumps back to the
+// point saved in `jump`. The library prints nothing through it.
 //
 // The function that calls setjmp on `jump` must keep only libjpeg's own
 // structures and trivially destructible values alive while the library runs.
