@@ -48,8 +48,11 @@ TEST(String, SizesCopiesAndJoins) {
     EXPECT_EQ("object_12", take(String::strCat("object_", "12")));
     EXPECT_EQ("", take(String::strCat("", "")));
     EXPECT_EQ("a", take(String::strCat("a", "")));
-    EXPECT_EQ("<null>", take(String::strCat(nullptr, "a")));
-    EXPECT_EQ("<null>", take(String::strCat("a", nullptr)));
+    EXPECT_EQ("<null>", take(String::strCat(static_cast<char*>(nullptr), "a")));
+    EXPECT_EQ("<null>", take(String::strCat("a", static_cast<char*>(nullptr))));
+    char id[] = "7";
+    EXPECT_EQ("Level_7", take(String::strCat("Level_", id)));
+    EXPECT_EQ("7.jpg", take(String::strCat(id, ".jpg")));
 }
 
 TEST(String, JoinsListsUpToTheNullArgument) {

@@ -96,8 +96,8 @@ bool write(const char* path, unsigned int lineSize, const Types& types) {
     if (!base)
         return false;
     unsigned int nameSize = static_cast<unsigned int>(String::strSize(path)) + 1;
-    char* headerPath = String::strCat(static_cast<const char*>(base), ".h");
-    char* sourcePath = String::strCat(static_cast<const char*>(base), ".c");
+    char* headerPath = String::strCat(base, ".h");
+    char* sourcePath = String::strCat(base, ".c");
 
     unsigned int size = inputSize(path);
     File out;

@@ -137,7 +137,7 @@ bool Image2D::saveToFile(char* fileName) {
     if (pixels == nullptr)
         return false;
     char* madeName =
-        fileName == nullptr ? String::strCat(static_cast<const char*>(imageName), ".jpg") : nullptr;
+        fileName == nullptr ? String::strCat(imageName, ".jpg") : nullptr;
     char* name = fileName != nullptr ? fileName : madeName;
     bool saved = false;
     if (name != nullptr) {

@@ -23,6 +23,13 @@ public:
     static char* strCat(const char* first, const char* second) {
         return strCat(const_cast<char*>(first), const_cast<char*>(second));
     }
+    // The mixed forms let a literal be joined with a char* without a cast.
+    static char* strCat(const char* first, char* second) {
+        return strCat(const_cast<char*>(first), second);
+    }
+    static char* strCat(char* first, const char* second) {
+        return strCat(first, const_cast<char*>(second));
+    }
     // The first text followed by every further text up to the nullptr that
     // ends the list; null when the first text is null or empty.
     static char* strCatMulti(char* first, ...) __attribute__((sentinel));
