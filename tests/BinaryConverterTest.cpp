@@ -42,7 +42,8 @@ TEST(BinaryConverter, PrintsIntegersHighestByteFirst) {
               captureStdout([] { BinaryConverter::printBits(1u, false); }));
     EXPECT_EQ("00010010 \n00110100 \n",
               captureStdout([] { BinaryConverter::printBits((unsigned short)0x1234, true); }));
-    std::string wide = captureStdout([] { BinaryConverter::printBits(0x8000000000000001ull, false); });
+    std::string wide =
+        captureStdout([] { BinaryConverter::printBits(0x8000000000000001ull, false); });
     EXPECT_EQ("10000000 00000000 00000000 00000000 00000000 00000000 00000000 00000001 ", wide);
 }
 

@@ -63,7 +63,9 @@ protected:
     }
 };
 
-Bytes pixelAt(int x, int y) { return readPixels(x, y, 1, 1); }
+Bytes pixelAt(int x, int y) {
+    return readPixels(x, y, 1, 1);
+}
 
 } // namespace
 
@@ -77,8 +79,8 @@ TEST_F(GUTest, TightlyPackedImagesReadBackByteForByte) {
     for (const Case& c : cases) {
         // Exactly the image's bytes on the heap: a padded read would run past them.
         Bytes pixels = pattern(c.width * c.height * c.channels);
-        unsigned int texture = GU::guAllocTexture2D(c.width, c.height, c.mode, GL_LINEAR,
-                                                    pixels.data());
+        unsigned int texture =
+            GU::guAllocTexture2D(c.width, c.height, c.mode, GL_LINEAR, pixels.data());
         ASSERT_NE(texture, 0u) << c.mode;
         EXPECT_EQ(getInteger(GL_TEXTURE_BINDING_2D), 0) << c.mode;
         EXPECT_EQ(textureLevelParameter(texture, 0, GL_TEXTURE_INTERNAL_FORMAT),
@@ -143,8 +145,7 @@ TEST_F(GUTest, MipmapFilterBuildsMipmapsOnceGlewRuns) {
 
     // A new image through guDrawToTexture gets its mipmaps too.
     Bytes other(2 * 2 * 3, 50);
-    ASSERT_TRUE(GU::guDrawToTexture(texture, 2, 2, GL_RGB, GL_LINEAR_MIPMAP_NEAREST,
-                                    other.data()));
+    ASSERT_TRUE(GU::guDrawToTexture(texture, 2, 2, GL_RGB, GL_LINEAR_MIPMAP_NEAREST, other.data()));
     EXPECT_EQ(readTexture(texture, GL_RGB, 1), Bytes(3, 50));
     EXPECT_EQ(getInteger(GL_TEXTURE_BINDING_2D), 0);
     GU::guDeleteTexture(texture);
