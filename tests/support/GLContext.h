@@ -20,8 +20,8 @@ sf::ContextSettings engineContextSettings();
 // brought in line with the new context (GL_MODELVIEW).
 class GLContextTest : public ::testing::Test {
 protected:
-    static const int width = 64;
-    static const int height = 64;
+    static constexpr int width = 64;
+    static constexpr int height = 64;
 
     void SetUp() override;
     void TearDown() override;
