@@ -11,20 +11,12 @@ using zelk::GU;
 using zelk::test::getFloats;
 using zelk::test::getInteger;
 using zelk::test::transform;
+using zelk::test::unitProjection;
 
 namespace {
 
 class Camera2DDrawTest : public zelk::test::GLContextTest {
 protected:
-    // The view's unit projection, then the model-view selected as a view leaves it.
-    void unitProjection() {
-        GU::guUseMatrix(GL_PROJECTION);
-        GU::guLoadIdentity();
-        GU::guUseOrtho(0, 1, 0, 1, -1, 1);
-        GU::guUseMatrix(GL_MODELVIEW);
-        GU::guLoadIdentity();
-    }
-
     void expectMaps(float x, float y, float z, float clipX, float clipY, float clipZ) {
         std::vector<float> clip = transform(getFloats(GL_PROJECTION_MATRIX, 16), x, y, z);
         EXPECT_NEAR(clip[0], clipX, 1e-5f) << x << "," << y;
@@ -67,8 +59,6 @@ TEST_F(Camera2DDrawTest, ItMultipliesOntoWhatIsThereWithoutLoadingIdentity) {
 
 TEST_F(Camera2DDrawTest, SceneDrawnThroughTheCameraFillsTheView) {
     unitProjection();
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
     Camera2D camera;
     ASSERT_TRUE(camera.setPoints(100, 200, 132, 264));
     camera.draw();

@@ -15,6 +15,7 @@ using zelk::test::readPixels;
 using zelk::test::readTexture;
 using zelk::test::textureLevelParameter;
 using zelk::test::textureParameter;
+using zelk::test::unitProjection;
 
 namespace {
 
@@ -36,17 +37,6 @@ protected:
         GU::guLoadIdentity();
         change();
         return getFloats(GL_MODELVIEW_MATRIX, 16);
-    }
-
-    // Unit projection and identity model-view over a black frame.
-    void unitProjection() {
-        GU::guUseMatrix(GL_PROJECTION);
-        GU::guLoadIdentity();
-        GU::guUseOrtho(0, 1, 0, 1, -1, 1);
-        GU::guUseMatrix(GL_MODELVIEW);
-        GU::guLoadIdentity();
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
     }
 
     void quad(float left, float bottom, float right, float top) {

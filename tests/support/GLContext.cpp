@@ -50,6 +50,16 @@ void GLContextTest::TearDown() {
     context.reset();
 }
 
+void unitProjection() {
+    GU::guUseMatrix(GL_PROJECTION);
+    GU::guLoadIdentity();
+    GU::guUseOrtho(0, 1, 0, 1, -1, 1);
+    GU::guUseMatrix(GL_MODELVIEW);
+    GU::guLoadIdentity();
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+}
+
 std::vector<unsigned char> readPixels(int x, int y, int width, int height) {
     std::vector<unsigned char> pixels(static_cast<size_t>(width) * height * 4);
     GLint alignment = 4;

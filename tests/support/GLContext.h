@@ -29,6 +29,11 @@ protected:
     std::unique_ptr<sf::Context> context;
 };
 
+// The state a view leaves for drawing, through the engine's wrapper: the
+// projection holds the unit square, ortho(0, 1, 0, 1, -1, 1), the model-view
+// matrix is the identity and selected, and the frame is cleared to opaque black.
+void unitProjection();
+
 // Read-backs from the current context.
 
 // RGBA bytes of a block of the framebuffer, bottom row first.
