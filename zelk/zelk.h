@@ -3,8 +3,11 @@
 
 // Every header of the engine.
 #include "zelk/BinaryConverter.h"
+#include "zelk/Camera2D.h"
 #include "zelk/File.h"
 #include "zelk/FileToH.h"
+#include "zelk/GU.h"
+#include "zelk/GU_GLSL.h"
 #include "zelk/Image2D.h"
 #include "zelk/Math.h"
 #include "zelk/Object.h"
@@ -27,6 +30,8 @@
 #include "zelk/codecs/DecoderJPEG.h"
 #include "zelk/codecs/EncoderImage.h"
 #include "zelk/codecs/EncoderJPEG.h"
+#include "zelk/light/Light.h"
+#include "zelk/light/Light2D.h"
 #include "zelk/vector/Array.h"
 #include "zelk/vector/BinaryTree.h"
 #include "zelk/vector/Name.h"
