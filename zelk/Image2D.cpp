@@ -136,8 +136,7 @@ bool Image2D::loadThroughSFML(unsigned char* data, unsigned int size) {
 bool Image2D::saveToFile(char* fileName) {
     if (pixels == nullptr)
         return false;
-    char* madeName =
-        fileName == nullptr ? String::strCat(imageName, ".jpg") : nullptr;
+    char* madeName = fileName == nullptr ? String::strCat(imageName, ".jpg") : nullptr;
     char* name = fileName != nullptr ? fileName : madeName;
     bool saved = false;
     if (name != nullptr) {

@@ -23,8 +23,7 @@ struct color3ui8 {
     constexpr color3ui8() = default;
     // Each channel above 255 becomes 255; the test is unsigned, so a negative
     // int handed in also becomes 255.
-    constexpr color3ui8(uint32 r, uint32 g, uint32 b)
-        : r(clamp(r)), g(clamp(g)), b(clamp(b)) {}
+    constexpr color3ui8(uint32 r, uint32 g, uint32 b) : r(clamp(r)), g(clamp(g)), b(clamp(b)) {}
 
 private:
     static constexpr uint8 clamp(uint32 value) {

@@ -16,8 +16,8 @@ template <typename T> struct size2 {
 
     constexpr size2() : width(1), height(1) {}
     constexpr size2(T width, T height) : width(width), height(height) {}
-    template <typename A, typename = std::enable_if_t<std::is_arithmetic_v<A> &&
-                                                      !std::is_same_v<A, T>>>
+    template <typename A,
+              typename = std::enable_if_t<std::is_arithmetic_v<A> && !std::is_same_v<A, T>>>
     constexpr size2(A width, A height)
         : width(static_cast<T>(width)), height(static_cast<T>(height)) {}
 

@@ -18,8 +18,8 @@ template <typename T> struct vec2 {
     // Pairs of another arithmetic type convert member by member (an unsigned
     // value into a float as its unsigned value, an unsigned into a signed
     // integer keeping its bit pattern).
-    template <typename A, typename = std::enable_if_t<std::is_arithmetic_v<A> &&
-                                                      !std::is_same_v<A, T>>>
+    template <typename A,
+              typename = std::enable_if_t<std::is_arithmetic_v<A> && !std::is_same_v<A, T>>>
     constexpr vec2(A x, A y) : x(static_cast<T>(x)), y(static_cast<T>(y)) {}
 
     vec2 operator=(T value) {

@@ -11,8 +11,8 @@ namespace zelk {
 namespace wrap {
 
 template <typename T>
-using Unsigned = std::conditional_t<(sizeof(T) < sizeof(unsigned int)), unsigned int,
-                                    std::make_unsigned_t<T>>;
+using Unsigned =
+    std::conditional_t<(sizeof(T) < sizeof(unsigned int)), unsigned int, std::make_unsigned_t<T>>;
 
 template <typename T> constexpr T mul(T a, T b) {
     if constexpr (std::is_integral_v<T>) {
