@@ -35,11 +35,12 @@ template <typename T> class Stack {
 public:
     Stack() : Stack(10) {}
     explicit Stack(unsigned int size)
-        : first(nullptr), last(nullptr), stackSize(0), arraySize(size ? size : 10),
-          canDestroy(true) {}
+        : first(nullptr), last(nullptr), cursor(nullptr), cursorIndex(0), stackSize(0),
+          arraySize(size ? size : 10), canDestroy(true) {}
     Stack(const Stack& other)
-        : first(other.first), last(other.last), freePositions(other.freePositions),
-          stackSize(other.stackSize), arraySize(other.arraySize), canDestroy(other.canDestroy) {}
+        : first(other.first), last(other.last), cursor(nullptr), cursorIndex(0),
+          freePositions(other.freePositions), stackSize(other.stackSize),
+          arraySize(other.arraySize), canDestroy(other.canDestroy) {}
     Stack& operator=(const Stack&) = delete;
 
     ~Stack() {
@@ -60,6 +61,7 @@ public:
             first = next;
         }
         last = nullptr;
+        cursor = nullptr;
         stackSize = 0;
         freePositions.clean();
     }
@@ -212,10 +214,23 @@ public:
     }
 
 private:
+    // The block of a position. The walk starts from the block found last
+    // when that one lies on the way, so walking the positions in order costs
+    // one step per block instead of a walk from the first block every time.
     StackCel<T>* blockOf(unsigned int position) const {
+        unsigned int index = position / arraySize;
         StackCel<T>* block = first;
-        for (unsigned int links = position / arraySize; block && links > 0; links--) {
+        unsigned int at = 0;
+        if (cursor && cursorIndex <= index) {
+            block = cursor;
+            at = cursorIndex;
+        }
+        for (; block && at < index; at++) {
             block = block->next;
+        }
+        if (block) {
+            cursor = block;
+            cursorIndex = index;
         }
         return block;
     }
@@ -229,6 +244,9 @@ private:
     }
     void freeLastBlock() {
         StackCel<T>* block = last;
+        if (cursor == block) {
+            cursor = nullptr;
+        }
         last = block->previous;
         if (last) {
             last->next = nullptr;
@@ -241,6 +259,8 @@ private:
 protected:
     StackCel<T>* first;
     StackCel<T>* last;
+    mutable StackCel<T>* cursor;
+    mutable unsigned int cursorIndex;
     BinaryTree<unsigned int> freePositions;
     unsigned int stackSize;
     unsigned int arraySize;
