@@ -136,6 +136,24 @@ TEST_F(ShaderTest, CompileErrorPrintsItsLogAndKeepsNothing) {
     EXPECT_EQ(shader.getCompileLog(), nullptr);
 }
 
+TEST_F(ShaderTest, UnsetStatusFailsEvenWithoutALog) {
+    unsigned int shader = GU_GLSL::guCreateShader(GL_VERTEX_SHADER);
+    unsigned int unlinked = GU_GLSL::guCreateProgram();
+    Shader check;
+    ProgramProbe program;
+    bool compiled = true;
+    bool linked = true;
+    std::string printed = captureStdout([&] {
+        compiled = check.checkCompilationStatus(shader);
+        linked = program.checkCompilationStatus(unlinked);
+    });
+    EXPECT_FALSE(compiled);
+    EXPECT_FALSE(linked);
+    EXPECT_EQ(printed, "");
+    GU_GLSL::guDeleteShader(shader);
+    GU_GLSL::guDeleteProgram(unlinked);
+}
+
 TEST_F(ShaderTest, RefusesMissingEmptyUnknownAndFolderFiles) {
     ProgramProbe program;
     std::string folderPath = folder.file("folder.vert");

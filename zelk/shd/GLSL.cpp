@@ -41,18 +41,18 @@ GLSL::shaderLink::~shaderLink() {
 }
 
 bool GLSL::shaderLink::loadFileShader(char* fileName) {
-    deleteShader();
-    if (!fileName) {
-        return false;
-    }
-    if (Shader* stored = storedShader(fileName)) {
-        return shareShader(stored);
-    }
-    Shader* shader = new Shader();
-    return keepShader(shader, shader->loadShaderFromFile(fileName));
+    return loadShader(fileName,
+                      [&](Shader& shader) { return shader.loadShaderFromFile(fileName); });
 }
 
 bool GLSL::shaderLink::loadMemoryShader(char* name, uint8* source, uint32 size, uint8 type) {
+    return loadShader(name, [&](Shader& shader) {
+        return shader.setName(name) && shader.getName() &&
+               shader.loadShaderFromMemory(source, size, type);
+    });
+}
+
+template <typename Load> bool GLSL::shaderLink::loadShader(char* name, Load load) {
     deleteShader();
     if (!name) {
         return false;
@@ -61,9 +61,7 @@ bool GLSL::shaderLink::loadMemoryShader(char* name, uint8* source, uint32 size, 
         return shareShader(stored);
     }
     Shader* shader = new Shader();
-    bool loaded = shader->setName(name) && shader->getName() &&
-                  shader->loadShaderFromMemory(source, size, type);
-    return keepShader(shader, loaded);
+    return keepShader(shader, load(*shader));
 }
 
 bool GLSL::shaderLink::shareShader(Shader* stored) {
@@ -176,15 +174,7 @@ bool GLSL::start() {
 }
 
 bool GLSL::loadShaderFromFile(char* fileName) {
-    if (!libStarted) {
-        return false;
-    }
-    shaderLink* loaded = shaders.getShaderByName(fileName);
-    if (loaded && loaded->id != 0) {
-        return true;
-    }
-    shaderLink* link = new shaderLink();
-    return keepLink(link, link->loadFileShader(fileName));
+    return addLink(fileName, [&](shaderLink& link) { return link.loadFileShader(fileName); });
 }
 
 bool GLSL::loadShaderFromFile(const char* fileName) {
@@ -192,7 +182,19 @@ bool GLSL::loadShaderFromFile(const char* fileName) {
 }
 
 bool GLSL::loadShaderFromMemory(char* name, uint8* source, uint32 size, uint8 type) {
-    if (!libStarted || !name || !source || size == 0) {
+    if (!name || !source || size == 0) {
+        return false;
+    }
+    return addLink(
+        name, [&](shaderLink& link) { return link.loadMemoryShader(name, source, size, type); });
+}
+
+bool GLSL::loadShaderFromMemory(const char* name, uint8* source, uint32 size, uint8 type) {
+    return loadShaderFromMemory(const_cast<char*>(name), source, size, type);
+}
+
+template <typename Load> bool GLSL::addLink(char* name, Load load) {
+    if (!libStarted) {
         return false;
     }
     shaderLink* loaded = shaders.getShaderByName(name);
@@ -200,15 +202,7 @@ bool GLSL::loadShaderFromMemory(char* name, uint8* source, uint32 size, uint8 ty
         return true;
     }
     shaderLink* link = new shaderLink();
-    return keepLink(link, link->loadMemoryShader(name, source, size, type));
-}
-
-bool GLSL::loadShaderFromMemory(const char* name, uint8* source, uint32 size, uint8 type) {
-    return loadShaderFromMemory(const_cast<char*>(name), source, size, type);
-}
-
-bool GLSL::keepLink(shaderLink* link, bool loaded) {
-    if (!loaded) {
+    if (!load(*link)) {
         delete link;
         return false;
     }

@@ -42,6 +42,9 @@ public:
         bool attached;
 
     private:
+        // Gives back what the link held, then holds the shader stored under
+        // the name, or the one that load compiles on a new shader.
+        template <typename Load> bool loadShader(char* name, Load load);
         // Holds the shader that shaderTree stores under that name.
         bool shareShader(Shader* stored);
         // Stores a new shader with the link as its first holder; a shader that
@@ -114,9 +117,10 @@ public:
     char* getLinkLog() { return log; }
 
 protected:
-    // Attaches a loaded link when there is a program and keeps it; a link that
-    // did not load, or cannot be kept, is deleted.
-    bool keepLink(shaderLink* link, bool loaded);
+    // Keeps a link of the name unless one holds its shader already: a new
+    // link is loaded, attached when the program exists and kept; one that
+    // does not load or cannot be kept is deleted.
+    template <typename Load> bool addLink(char* name, Load load);
 
     uint32 program;
     char* log;
