@@ -110,9 +110,15 @@ public:
     static bool haveTexture(char* name, unsigned int filter);
     static bool haveTexture(char const* name, unsigned int filter);
 
-private:
+protected:
+    // The listed entry, or null.
     static TextureCode* getTextureByName(char* name, unsigned int filter);
     static TextureCode* getTextureByCode(unsigned int code);
+
+    static TextureCodeTree codeTree;
+    static NameFilterTree nameTree;
+
+private:
     // The code of the entry listed under the key, with one more use; 0 when
     // none is.
     static uint32 shareListed(char* name, unsigned int filter);
@@ -122,9 +128,6 @@ private:
     static bool removeEntry(TextureCode* entry);
     static bool deleteEntry(TextureCode* entry);
     static size2ui32 sizeOf(TextureCode* entry);
-
-    static TextureCodeTree codeTree;
-    static NameFilterTree nameTree;
 };
 
 } // namespace zelk
