@@ -3,6 +3,7 @@
 #include "zelk/GU.h"
 #include "zelk/GU_GLSL.h"
 #include "zelk/String.h"
+#include "zelk/XML.h"
 
 #include <cstdio>
 

@@ -5,9 +5,11 @@
 #include "zelk/TypeColor.h"
 #include "zelk/TypeSize.h"
 #include "zelk/TypeVars.h"
-#include "zelk/XML.h"
 
 namespace zelk {
+
+class XML;
+
 namespace material {
 
 // The surface of a mesh: the fixed-function material colours, the shininess
