@@ -2,6 +2,8 @@
 
 #include "zelk/codecs/EncoderJPEG.h"
 
+#include <SFML/Graphics/Image.hpp>
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -43,6 +45,13 @@ std::size_t frameHeightOffset(const Bytes& jpeg) {
         if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0)
             return i + 5;
     return 0;
+}
+
+Bytes writePNG(const std::string& path, unsigned int width, unsigned int height,
+               const Bytes& rgba) {
+    sf::Image image;
+    image.create(width, height, rgba.data());
+    return image.saveToFile(path) ? readBytes(path) : Bytes();
 }
 
 Bytes readBytes(const std::string& path) {

@@ -30,6 +30,10 @@ int largestDifference(const unsigned char* a, const unsigned char* b, std::size_
 // 0 when the stream has none.
 std::size_t frameHeightOffset(const Bytes& jpeg);
 
+// Writes RGBA pixels (rows from the top) as a PNG file through SFML and
+// answers the file's bytes, empty when it could not be written.
+Bytes writePNG(const std::string& path, unsigned int width, unsigned int height, const Bytes& rgba);
+
 Bytes readBytes(const std::string& path);
 void writeBytes(const std::string& path, const Bytes& bytes);
 
