@@ -94,6 +94,7 @@ TEST_F(FileToHTest, EngineTypeNames) {
                                       "#define abc_H\n"
                                       "\n"
                                       "#include \"zelk/TypeVars.h\"\n"
+                                      "\n"
                                       "zelk::uint32 abcSize;\n"
                                       "zelk::char8 abcName[8];\n"
                                       "zelk::uchar8 abc[1];\n"

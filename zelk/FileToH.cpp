@@ -10,7 +10,9 @@ namespace zelk {
 
 namespace {
 
-// The words that differ between the plain and the engine form.
+// The words that differ between the plain and the engine form. The engine
+// form's header has one line more: the include line, before the empty line
+// that precedes the declarations.
 struct Types {
     const char* include;
     const char* size;
@@ -19,7 +21,7 @@ struct Types {
 };
 
 const Types plainTypes = {"", "unsigned int ", "char ", "unsigned char "};
-const Types zelkTypes = {"#include \"zelk/TypeVars.h\"", "zelk::uint32 ", "zelk::char8 ",
+const Types zelkTypes = {"#include \"zelk/TypeVars.h\"\n", "zelk::uint32 ", "zelk::char8 ",
                          "zelk::uchar8 "};
 
 // Measures the input; 0 when it cannot be opened, is empty or is too large
