@@ -154,6 +154,18 @@ TEST_F(FileToHTest, NothingIsWrittenForEmptyOrMissingInput) {
     EXPECT_FALSE(FileToH::writeToZELKFile("noextension", 0));
 }
 
+TEST_F(FileToHTest, AnInputNamedLikeAnOutputIsLeftAlone) {
+    writeFileBytes("table.h", "int table;");
+    EXPECT_FALSE(FileToH::writeToFile("table.h", 0));
+    EXPECT_EQ(readFileBytes("table.h"), "int table;");
+    EXPECT_FALSE(exists("table.c"));
+
+    writeFileBytes("code.c", "int code;");
+    EXPECT_FALSE(FileToH::writeToZELKFile("code.c", 0));
+    EXPECT_EQ(readFileBytes("code.c"), "int code;");
+    EXPECT_FALSE(exists("code.h"));
+}
+
 TEST_F(FileToHTest, AHeaderThatCannotBeMadeIsSkipped) {
     writeFileBytes("h.bin", "xy");
     ASSERT_EQ(mkdir("h.h", 0700), 0);

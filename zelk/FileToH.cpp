@@ -101,7 +101,10 @@ bool write(const char* path, unsigned int lineSize, const Types& types) {
     char* headerPath = String::strCat(base, ".h");
     char* sourcePath = String::strCat(base, ".c");
 
-    unsigned int size = inputSize(path);
+    // An input named like one of the outputs would be overwritten by them.
+    bool overwritesInput =
+        String::strCompare(path, headerPath) || String::strCompare(path, sourcePath);
+    unsigned int size = overwritesInput ? 0 : inputSize(path);
     File out;
     if (size != 0 && out.createAndOpenTextFile(headerPath))
         writeHeader(out, base, nameSize, size, types);

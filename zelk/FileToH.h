@@ -13,8 +13,8 @@ public:
     FileToH() {}
 
     // lineSize: values per line of the array before it breaks (0 means 10).
-    // True exactly when the source was written; an empty or unreadable input
-    // writes nothing.
+    // True exactly when the source was written; an empty or unreadable input,
+    // or one named like an output ("x.h", "x.c"), writes nothing.
     static bool writeToFile(char* path, unsigned int lineSize);
     static bool writeToFile(const char* path, unsigned int lineSize);
     // The same with the engine's own type names.
