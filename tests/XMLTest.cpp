@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -93,6 +94,17 @@ TEST(XMLTest, AFailedLoadLeavesAnEmptyDocument) {
     EXPECT_EQ(xml.selectRoot(), nullptr);
     EXPECT_FALSE(xml.loadFile(dir.file("missing.xml").c_str()));
     EXPECT_FALSE(xml.loadFile(static_cast<const char*>(nullptr)));
+}
+
+TEST(XMLTest, PipesAndFoldersAreNotLoaded) {
+    TempDir dir;
+    std::string pipe = dir.file("scene.xml");
+    ASSERT_EQ(0, mkfifo(pipe.c_str(), 0600));
+    XML xml("<old/>");
+    EXPECT_FALSE(xml.loadFile(pipe.c_str()));
+    EXPECT_EQ(xml.selectRoot(), nullptr);
+    EXPECT_FALSE(xml.parseFile(pipe.c_str()));
+    EXPECT_FALSE(xml.loadFile(dir.path().c_str()));
 }
 
 TEST(XMLTest, LoadingClearsTheCursor) {

@@ -1,6 +1,7 @@
 #include "zelk/File.h"
 
 #include "zelk/String.h"
+#include "zelk/platform/Paths.h"
 
 #include <cstdint>
 #include <cstring>
@@ -31,8 +32,7 @@ bool File::open(const char* path, const char* mode, bool forReading) {
         return false;
     // Only regular files are read: checked before opening too, because opening
     // a pipe for reading would wait for a writer.
-    struct stat before {};
-    if (forReading && (stat(path, &before) != 0 || !S_ISREG(before.st_mode)))
+    if (forReading && !platform::isRegularFile(path))
         return false;
     stream = std::fopen(path, mode);
     if (!stream)

@@ -1,6 +1,7 @@
 #include "zelk/XML.h"
 
 #include "zelk/String.h"
+#include "zelk/platform/Paths.h"
 
 #include <iostream>
 #include <vector>
@@ -57,6 +58,9 @@ bool XML::loaded(bool succeeded) {
 bool XML::loadFile(const char* path) {
     if (!path)
         return false;
+    // pugixml would wait on a pipe with no writer.
+    if (!platform::isRegularFile(path))
+        return loaded(false);
     return loaded(document.load_file(path, parseOptions, pugi::encoding_auto));
 }
 bool XML::loadFile(char* path) {

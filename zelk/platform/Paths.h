@@ -1,0 +1,15 @@
+#ifndef ZELK_PLATFORM_PATHS_H
+#define ZELK_PLATFORM_PATHS_H
+
+namespace zelk {
+namespace platform {
+
+// Whether the path names a regular file. Readers ask before opening, because
+// opening a pipe for reading would wait for a writer and a directory holds no
+// bytes to read.
+bool isRegularFile(const char* path);
+
+} // namespace platform
+} // namespace zelk
+
+#endif
