@@ -66,6 +66,15 @@ TEST(Name, EmptyOrNullTextLeavesNoName) {
     EXPECT_EQ(nullptr, name.getName());
 }
 
+TEST(Name, SetNameKeepsItsOwnTextWhenGivenIt) {
+    Name name("same");
+    EXPECT_TRUE(name.setName(name.getName()));
+    EXPECT_STREQ("same", name.getName());
+    char* stored = name.getName();
+    EXPECT_TRUE(name.setName(stored + 2));
+    EXPECT_STREQ("me", name.getName());
+}
+
 TEST(Name, EqualityIsByteWise) {
     EXPECT_TRUE(Name::stringEqual("", ""));
     EXPECT_FALSE(Name::stringEqual(nullptr, ""));
@@ -179,6 +188,14 @@ TEST(ObjectWithName, SetNameCopiesAndAnswersForEmpty) {
     EXPECT_TRUE(object.setName("second"));
     object.deleteName();
     EXPECT_EQ(nullptr, object.getName());
+}
+
+TEST(ObjectWithName, SetNameKeepsItsOwnNameWhenGivenIt) {
+    ObjectWithName object("same");
+    EXPECT_TRUE(object.setName(object.getName()));
+    EXPECT_STREQ("same", object.getName());
+    EXPECT_TRUE(object.setName(object.getName() + 2));
+    EXPECT_STREQ("me", object.getName());
 }
 
 TEST(ObjectWithName, DestructionClearsHoldersEvenWhenToldCantDestruct) {

@@ -412,3 +412,34 @@ TEST(Stack, MatchesAModelUnderRandomOperations) {
         }
     }
 }
+
+// Reads after the block last read is freed, and after the chain is rebuilt
+// with another block size, must find the new blocks.
+TEST(Stack, ReadsFindTheBlocksThatReplaceFreedOnes) {
+    Stack<unsigned int> stack(2);
+    for (unsigned int value = 0; value < 6; value++) {
+        stack.pushBack(value);
+    }
+    EXPECT_EQ(5u, stack[5]);
+    stack.popBack();
+    stack.popBack();
+    EXPECT_EQ(4u, stack.pushBack(40));
+    EXPECT_EQ(40u, stack[4]);
+    EXPECT_EQ(3u, stack[3]);
+
+    stack.clean();
+    for (unsigned int value = 0; value < 6; value++) {
+        stack.pushBack(value + 10);
+    }
+    EXPECT_EQ(15u, stack[5]);
+    EXPECT_EQ(14u, stack[4]);
+
+    stack.clean(3);
+    for (unsigned int value = 0; value < 9; value++) {
+        stack.pushBack(value + 20);
+    }
+    EXPECT_EQ(22u, stack[2]);
+    EXPECT_EQ(28u, stack[8]);
+    EXPECT_TRUE(stack.set(7, 77));
+    EXPECT_EQ(77u, stack[7]);
+}

@@ -20,12 +20,11 @@ ObjectWithName::~ObjectWithName() {
 }
 
 bool ObjectWithName::setName(char* name) {
+    // Copied before the old name is freed: the argument may point into it.
+    char* copy = String::strCopy(name);
     deleteName();
-    if (!name) {
-        return false;
-    }
-    objectName = String::strCopy(name);
-    return true;
+    objectName = copy;
+    return name != nullptr;
 }
 
 bool ObjectWithName::setName(const char* name) {

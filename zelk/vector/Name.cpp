@@ -28,11 +28,10 @@ void Name::cantDelete() {
 }
 
 bool Name::setName(char* text) {
+    // Copied before the old text is freed: the argument may point into it.
+    char* copy = String::strCopy(text);
     deleteName();
-    if (!text) {
-        return false;
-    }
-    nameString = String::strCopy(text);
+    nameString = copy;
     return nameString != nullptr;
 }
 
