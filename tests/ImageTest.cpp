@@ -130,6 +130,23 @@ TEST(Image2D, NamesDrawAndDelete) {
     EXPECT_FALSE(image.haveName());
 }
 
+// The texts handed in may be the image's own, which the operation replaces.
+TEST(Image2D, NamesTakenFromTheImageItself) {
+    Image2D image;
+    ASSERT_TRUE(image.newImage("tile", 4, 4, 3));
+    EXPECT_TRUE(image.setName(image.getName()));
+    EXPECT_STREQ(image.getName(), "tile");
+
+    ASSERT_TRUE(image.newImage(image.getName(), 2, 3, 1));
+    EXPECT_STREQ(image.getName(), "tile");
+    EXPECT_EQ(image.getSize(), size2ui32(2u, 3u));
+    EXPECT_EQ(image.getChannels(), 1);
+
+    ASSERT_TRUE(image.setFileName("dir/tile.png"));
+    EXPECT_TRUE(image.setFileName(image.getFileName()));
+    EXPECT_STREQ(image.getFileName(), "dir/tile.png");
+}
+
 TEST(Image2D, StreamTypesReadNoFurtherThanTheData) {
     Bytes jpeg = {0xFF, 0xD8, 0x00};
     Bytes png = {0x89, 'P', 'N', 'G'};

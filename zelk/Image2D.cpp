@@ -40,10 +40,14 @@ bool Image2D::newPixels(size2ui32 size, uint8 channels) {
 }
 
 bool Image2D::newImage(char* name, size2ui32 size, unsigned char channels) {
+    // Copied before the image is cleared: the name may be the image's own.
+    char* copy = name != nullptr ? String::strCopy(name) : nullptr;
     deleteImage();
-    if (name != nullptr && channels >= 1 && channels <= 4 && setName(name) &&
-        newPixels(size, channels))
+    if (copy != nullptr && channels >= 1 && channels <= 4 && newPixels(size, channels)) {
+        imageName = copy;
         return true;
+    }
+    delete[] copy;
     deleteImage();
     return false;
 }
@@ -178,11 +182,11 @@ uint8 Image2D::getStreamType(unsigned char* data, unsigned int size) {
     return 0;
 }
 
+// The copy is made before the old text goes, which may be the very same.
 bool Image2D::setName(char* name) {
+    char* copy = name != nullptr ? String::strCopy(name) : nullptr;
     deleteName();
-    if (name == nullptr)
-        return false;
-    imageName = String::strCopy(name);
+    imageName = copy;
     return imageName != nullptr;
 }
 
@@ -191,9 +195,9 @@ bool Image2D::setName(char const* name) {
 }
 
 bool Image2D::setFileName(char* fileName) {
+    char* copy = fileName != nullptr ? String::strCopy(fileName) : nullptr;
     deleteFileName();
-    if (fileName != nullptr)
-        imageFileName = String::strCopy(fileName);
+    imageFileName = copy;
     return imageFileName != nullptr;
 }
 

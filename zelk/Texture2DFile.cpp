@@ -1,5 +1,7 @@
 #include "zelk/Texture2DFile.h"
 
+#include "zelk/String.h"
+
 namespace zelk {
 
 namespace {
@@ -26,11 +28,13 @@ Texture2DFile::~Texture2DFile() {
 }
 
 bool Texture2DFile::loadFromFile(char* fileName, unsigned int filter) {
+    // The file name may be this texture's own name, which deleteTexture
+    // releases.
+    char* path = String::strCopy(fileName);
     deleteTexture();
-    if (!image.loadFromFileToRGBA(fileName)) {
-        return false;
-    }
-    return textureFromImage(filter);
+    bool loaded = image.loadFromFileToRGBA(path) && textureFromImage(filter);
+    delete[] path;
+    return loaded;
 }
 
 bool Texture2DFile::loadFromFile(char const* fileName, unsigned int filter) {

@@ -190,6 +190,28 @@ TEST_F(MaterialTest, AFailedLoadEmptiesTheSlot) {
     EXPECT_FALSE(material.haveTexture());
 }
 
+// The name the list keeps for a slot's texture reloads that slot, under
+// another filter, although emptying the slot first deletes that entry.
+TEST_F(MaterialTest, ReloadsASlotUnderTheNameTheListKeepsForIt) {
+    Material material;
+    ASSERT_TRUE(material.loadTexture(paths[1].c_str(), 0, GL_LINEAR));
+    char* listed = zelk::Texture2DList::getTextureName(material.getTexture(0));
+    ASSERT_TRUE(material.loadTexture(listed, 0, GL_NEAREST));
+    unsigned int code = material.getTexture(0);
+    EXPECT_STREQ(zelk::Texture2DList::getTextureName(code), paths[1].c_str());
+    EXPECT_EQ(zelk::Texture2DList::getTextureFilter(code), static_cast<unsigned int>(GL_NEAREST));
+    EXPECT_EQ(material.getTextureSize(0), size2ui32(3u, 2u));
+
+    Bytes png = zelk::test::readBytes(paths[2]);
+    ASSERT_TRUE(material.loadTextureFromMemory("in memory", png.data(), zelk::test::sizeOf(png), 1,
+                                               GL_LINEAR));
+    listed = zelk::Texture2DList::getTextureName(material.getTexture(1));
+    ASSERT_TRUE(
+        material.loadTextureFromMemory(listed, png.data(), zelk::test::sizeOf(png), 1, GL_NEAREST));
+    EXPECT_STREQ(zelk::Texture2DList::getTextureName(material.getTexture(1)), "in memory");
+    material.removeAllTextures();
+}
+
 TEST_F(MaterialTest, DeleteTextureDropsEveryUse) {
     Material first, second;
     ASSERT_TRUE(first.loadTexture(paths[0].c_str(), 0, GL_LINEAR));

@@ -252,4 +252,20 @@ TEST_F(ShaderTest, BuildsProgramsFromShadersLoadedBeforeAndAfter) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+// A program rebuilt under its own name: the old program and its name go first.
+TEST_F(ShaderTest, RebuildsAProgramUnderItsOwnName) {
+    std::string vertex = write("again.vert", vertexSource);
+    std::string fragment = write("again.frag", fragmentSource);
+    ProgramProbe program;
+    ASSERT_TRUE(program.loadShaderFromFile(vertex.c_str()));
+    ASSERT_TRUE(program.loadShaderFromFile(fragment.c_str()));
+    ASSERT_TRUE(program.createProgram("again"));
+    unsigned int first = program.getProgramID();
+
+    EXPECT_TRUE(program.createProgram(program.getName()));
+    EXPECT_STREQ(program.getName(), "again");
+    EXPECT_EQ(glIsProgram(first), GL_FALSE);
+    EXPECT_EQ(programValue(program.getProgramID(), GL_LINK_STATUS), GL_TRUE);
+}
+
 } // namespace

@@ -140,6 +140,19 @@ TEST_F(TextureTest, FileLoadsFromFileAndMemory) {
     }
 }
 
+// A texture named after its file loads that file through its own name, which
+// the load releases first.
+TEST_F(TextureTest, LoadsTheFileItsNameNames) {
+    TempDir folder;
+    Bytes pixels = smallRGBA();
+    ASSERT_FALSE(zelk::test::writePNG(folder.file("small.png"), 3, 2, pixels).empty());
+
+    Texture2DFile texture(folder.file("small.png").c_str());
+    ASSERT_TRUE(texture.loadFromFile(texture.getName(), GL_NEAREST));
+    EXPECT_EQ(texture.getSize(), size2ui32(3u, 2u));
+    EXPECT_EQ(readTexture(texture.getID(), GL_RGBA), pixels);
+}
+
 TEST_F(TextureTest, FailedLoadsLeaveNoTexture) {
     TempDir folder;
     Bytes png = zelk::test::writePNG(folder.file("small.png"), 3, 2, smallRGBA());

@@ -111,8 +111,13 @@ bool Material::loadTexture(char* fileName, uint8 position, uint32 filter) {
     if (position >= textureSlots) {
         return false;
     }
+    // The name may be the one the list keeps for this slot's texture, which
+    // emptying the slot can delete: the list is given a copy.
+    char* name = String::strCopy(fileName);
     removeTexture(position);
-    return fillSlot(position, textureList.loadTexture(fileName, filter));
+    bool loaded = fillSlot(position, textureList.loadTexture(name, filter));
+    delete[] name;
+    return loaded;
 }
 
 bool Material::loadTexture(const char* fileName, uint8 position, uint32 filter) {
@@ -124,8 +129,11 @@ bool Material::loadTextureFromMemory(char* name, uint8* data, uint32 size, uint8
     if (position >= textureSlots) {
         return false;
     }
+    char* kept = String::strCopy(name);
     removeTexture(position);
-    return fillSlot(position, textureList.loadTextureFromMemory(name, data, size, filter));
+    bool loaded = fillSlot(position, textureList.loadTextureFromMemory(kept, data, size, filter));
+    delete[] kept;
+    return loaded;
 }
 
 bool Material::loadTextureFromMemory(const char* name, uint8* data, uint32 size, uint8 position,

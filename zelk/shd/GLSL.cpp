@@ -1,6 +1,7 @@
 #include "zelk/shd/GLSL.h"
 
 #include "zelk/GU_GLSL.h"
+#include "zelk/String.h"
 #include "zelk/shd/InfoLog.h"
 
 #include <vector>
@@ -220,8 +221,12 @@ template <typename Load> bool GLSL::addLink(char* name, Load load) {
 }
 
 bool GLSL::createProgram(char* name) {
+    // The name may be this program's own, which deleteProgram releases.
+    char* ownName = name != nullptr && name == getName() ? String::strCopy(name) : nullptr;
     deleteProgram();
-    if (!libStarted || !setName(name)) {
+    bool named = libStarted && setName(ownName != nullptr ? ownName : name);
+    delete[] ownName;
+    if (!named) {
         return false;
     }
     program = GU_GLSL::guCreateProgram();
