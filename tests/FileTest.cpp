@@ -17,17 +17,9 @@ namespace {
 
 using zelk::File;
 using zelk::test::readFileBytes;
+using zelk::test::takeText;
 using zelk::test::TempDir;
 using zelk::test::writeFileBytes;
-
-// Reads one token and answers it as a string; "<null>" for a null result.
-std::string token(char* text) {
-    if (!text)
-        return "<null>";
-    std::string value(text);
-    delete[] text;
-    return value;
-}
 
 TEST(FileTest, TestLimits) {
     EXPECT_TRUE(zelk::testLimits(' ', " \t\n"));
@@ -178,26 +170,26 @@ TEST(FileTest, TokensUpToLimits) {
     writeFileBytes(path, "HIERARCHY ROOT");
     File file;
     ASSERT_TRUE(file.openBinFile(path.c_str()));
-    EXPECT_EQ(token(file.readBinString(' ', false)), "HIERARCHY");
-    EXPECT_EQ(token(file.readBinString(' ', false)), "ROOT");
+    EXPECT_EQ(takeText(file.readBinString(' ', false)), "HIERARCHY");
+    EXPECT_EQ(takeText(file.readBinString(' ', false)), "ROOT");
     EXPECT_TRUE(file.endOfFile());
-    EXPECT_EQ(token(file.readBinString(' ', false)), "");
+    EXPECT_EQ(takeText(file.readBinString(' ', false)), "");
 
     ASSERT_TRUE(file.openBinFile(path.c_str()));
-    EXPECT_EQ(token(file.readBinString(' ', true)), "HIERARCHY ");
+    EXPECT_EQ(takeText(file.readBinString(' ', true)), "HIERARCHY ");
 
     writeFileBytes(path, "\nOFFSET\t1.5 2\n");
     ASSERT_TRUE(file.openBinFile(path.c_str()));
-    EXPECT_EQ(token(file.readBinString(" \t\n", false)), "");
-    EXPECT_EQ(token(file.readBinString(" \t\n", true)), "OFFSET\t");
-    EXPECT_EQ(token(file.readBinString(" \t\n", false)), "1.5");
-    EXPECT_EQ(token(file.readBinString(" \t\n", false)), "2");
-    EXPECT_EQ(token(file.readBinString(" \t\n", false)), "");
+    EXPECT_EQ(takeText(file.readBinString(" \t\n", false)), "");
+    EXPECT_EQ(takeText(file.readBinString(" \t\n", true)), "OFFSET\t");
+    EXPECT_EQ(takeText(file.readBinString(" \t\n", false)), "1.5");
+    EXPECT_EQ(takeText(file.readBinString(" \t\n", false)), "2");
+    EXPECT_EQ(takeText(file.readBinString(" \t\n", false)), "");
 
     writeFileBytes(path, std::string("ab\0cd", 5));
     ASSERT_TRUE(file.openBinFile(path.c_str()));
-    EXPECT_EQ(token(file.readBinString(static_cast<const char*>(nullptr), true)), "ab");
-    EXPECT_EQ(token(file.readBinString(static_cast<const char*>(nullptr), true)), "cd");
+    EXPECT_EQ(takeText(file.readBinString(static_cast<const char*>(nullptr), true)), "ab");
+    EXPECT_EQ(takeText(file.readBinString(static_cast<const char*>(nullptr), true)), "cd");
     EXPECT_EQ(file.readTextString(static_cast<const char*>(nullptr), true), nullptr);
 }
 
@@ -214,8 +206,8 @@ TEST(FileTest, TextReaders) {
     EXPECT_EQ(file.readTextUInt(), 4000000000u);
     EXPECT_FLOAT_EQ(file.readTextFloat(), 2.5f);
     EXPECT_EQ(file.readTextChar(), ' ');
-    EXPECT_EQ(token(file.readTextString(';', true)), "rest;");
-    EXPECT_EQ(token(file.readTextString("x", false)), "tail");
+    EXPECT_EQ(takeText(file.readTextString(';', true)), "rest;");
+    EXPECT_EQ(takeText(file.readTextString("x", false)), "tail");
     EXPECT_EQ(file.readTextInt(), 0);
     EXPECT_EQ(file.readTextChar(), 0);
 }

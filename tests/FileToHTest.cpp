@@ -45,12 +45,7 @@ protected:
 };
 
 std::string baseName(const char* path) {
-    char* base = FileToH::readFileName(path);
-    if (!base)
-        return "<null>";
-    std::string value(base);
-    delete[] base;
-    return value;
+    return zelk::test::takeText(FileToH::readFileName(path));
 }
 
 TEST_F(FileToHTest, BaseNames) {

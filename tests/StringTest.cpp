@@ -11,18 +11,9 @@
 
 using zelk::String;
 using zelk::test::captureStdout;
+using zelk::test::takeText;
 
 namespace {
-
-// The text's contents, the text released; "<null>" for a null text.
-std::string take(char* text) {
-    if (!text) {
-        return "<null>";
-    }
-    std::string contents(text);
-    delete[] text;
-    return contents;
-}
 
 // A writable copy of a literal, for the operations that take char* only.
 struct Text {
@@ -41,29 +32,29 @@ TEST(String, SizesCopiesAndJoins) {
     char source[] = "name";
     char* copy = String::strCopy(source);
     EXPECT_NE(source, copy);
-    EXPECT_EQ("name", take(copy));
-    EXPECT_EQ("<null>", take(String::strCopy("")));
-    EXPECT_EQ("<null>", take(String::strCopy((const char*)nullptr)));
+    EXPECT_EQ("name", takeText(copy));
+    EXPECT_EQ("<null>", takeText(String::strCopy("")));
+    EXPECT_EQ("<null>", takeText(String::strCopy((const char*)nullptr)));
 
-    EXPECT_EQ("object_12", take(String::strCat("object_", "12")));
-    EXPECT_EQ("", take(String::strCat("", "")));
-    EXPECT_EQ("a", take(String::strCat("a", "")));
-    EXPECT_EQ("<null>", take(String::strCat(static_cast<char*>(nullptr), "a")));
-    EXPECT_EQ("<null>", take(String::strCat("a", static_cast<char*>(nullptr))));
+    EXPECT_EQ("object_12", takeText(String::strCat("object_", "12")));
+    EXPECT_EQ("", takeText(String::strCat("", "")));
+    EXPECT_EQ("a", takeText(String::strCat("a", "")));
+    EXPECT_EQ("<null>", takeText(String::strCat(static_cast<char*>(nullptr), "a")));
+    EXPECT_EQ("<null>", takeText(String::strCat("a", static_cast<char*>(nullptr))));
     char id[] = "7";
-    EXPECT_EQ("Level_7", take(String::strCat("Level_", id)));
-    EXPECT_EQ("7.jpg", take(String::strCat(id, ".jpg")));
+    EXPECT_EQ("Level_7", takeText(String::strCat("Level_", id)));
+    EXPECT_EQ("7.jpg", takeText(String::strCat(id, ".jpg")));
 }
 
 TEST(String, JoinsListsUpToTheNullArgument) {
-    EXPECT_EQ("a/b/c.xml", take(String::strCatMulti("a", "/", "b", "/c", ".xml", nullptr)));
-    EXPECT_EQ("a", take(String::strCatMulti("a", nullptr)));
-    EXPECT_EQ("ac", take(String::strCatMulti("a", "", "c", nullptr)));
-    EXPECT_EQ("<null>", take(String::strCatMulti("", "b", nullptr)));
-    EXPECT_EQ("<null>", take(String::strCatMulti((const char*)nullptr, "b", nullptr)));
+    EXPECT_EQ("a/b/c.xml", takeText(String::strCatMulti("a", "/", "b", "/c", ".xml", nullptr)));
+    EXPECT_EQ("a", takeText(String::strCatMulti("a", nullptr)));
+    EXPECT_EQ("ac", takeText(String::strCatMulti("a", "", "c", nullptr)));
+    EXPECT_EQ("<null>", takeText(String::strCatMulti("", "b", nullptr)));
+    EXPECT_EQ("<null>", takeText(String::strCatMulti((const char*)nullptr, "b", nullptr)));
     char first[] = "x";
     char second[] = "y";
-    EXPECT_EQ("xy", take(String::strCatMulti(first, second, nullptr)));
+    EXPECT_EQ("xy", takeText(String::strCatMulti(first, second, nullptr)));
 }
 
 TEST(String, InvertsInPlace) {
@@ -112,11 +103,11 @@ TEST(String, SizesAndCopiesWithFilter) {
     EXPECT_EQ(2u, String::strSizeWithFilter("\ta\nb\t", "\t\n"));
     EXPECT_EQ(5u, String::strSizeWithFilter("\ta\nb\t", ""));
     EXPECT_EQ(0u, String::strSizeWithFilter((char*)nullptr, "\t"));
-    EXPECT_EQ("ab", take(String::strCopyWithFilter("\ta\n\tb\n", "\t\n")));
-    EXPECT_EQ("<null>", take(String::strCopyWithFilter("\t\n\t", "\t\n")));
-    EXPECT_EQ("a\tb", take(String::strCopyWithFilter("a\tb", "")));
-    EXPECT_EQ("<null>", take(String::strCopyWithFilter("", (char*)nullptr)));
-    EXPECT_EQ("<null>", take(String::strCopyWithFilter((char*)nullptr, "\t")));
+    EXPECT_EQ("ab", takeText(String::strCopyWithFilter("\ta\n\tb\n", "\t\n")));
+    EXPECT_EQ("<null>", takeText(String::strCopyWithFilter("\t\n\t", "\t\n")));
+    EXPECT_EQ("a\tb", takeText(String::strCopyWithFilter("a\tb", "")));
+    EXPECT_EQ("<null>", takeText(String::strCopyWithFilter("", (char*)nullptr)));
+    EXPECT_EQ("<null>", takeText(String::strCopyWithFilter((char*)nullptr, "\t")));
 }
 
 TEST(String, CountsBytes) {
@@ -131,48 +122,48 @@ TEST(String, CountsBytes) {
 }
 
 TEST(String, CutsAroundLimits) {
-    EXPECT_EQ("key", take(String::strCut("key=value", '=', false)));
-    EXPECT_EQ("key=", take(String::strCut("key=value", '=', true)));
-    EXPECT_EQ("", take(String::strCut("=value", '=', false)));
-    EXPECT_EQ("<null>", take(String::strCut("value", '=', false)));
-    EXPECT_EQ("value", take(String::strCut('=', "key=value", false)));
-    EXPECT_EQ("=value", take(String::strCut('=', "key=value", true)));
-    EXPECT_EQ("<null>", take(String::strCut('=', "key=", false)));
-    EXPECT_EQ("=", take(String::strCut('=', "key=", true)));
-    EXPECT_EQ("<null>", take(String::strCut('=', "key", true)));
-    EXPECT_EQ("bc", take(String::strCut("a(bc)d", '(', ')')));
-    EXPECT_EQ("", take(String::strCut("a()", '(', ')')));
-    EXPECT_EQ("<null>", take(String::strCut("abc", '(', ')')));
-    EXPECT_EQ("<null>", take(String::strCut("a(bc", '(', ')')));
-    EXPECT_EQ("mid", take(String::strCut("x|mid|y|", '|', '|')));
-    EXPECT_EQ("<null>", take(String::strCut((char*)nullptr, '(', ')')));
-    EXPECT_EQ("<null>", take(String::strCut('=', (const char*)nullptr, true)));
+    EXPECT_EQ("key", takeText(String::strCut("key=value", '=', false)));
+    EXPECT_EQ("key=", takeText(String::strCut("key=value", '=', true)));
+    EXPECT_EQ("", takeText(String::strCut("=value", '=', false)));
+    EXPECT_EQ("<null>", takeText(String::strCut("value", '=', false)));
+    EXPECT_EQ("value", takeText(String::strCut('=', "key=value", false)));
+    EXPECT_EQ("=value", takeText(String::strCut('=', "key=value", true)));
+    EXPECT_EQ("<null>", takeText(String::strCut('=', "key=", false)));
+    EXPECT_EQ("=", takeText(String::strCut('=', "key=", true)));
+    EXPECT_EQ("<null>", takeText(String::strCut('=', "key", true)));
+    EXPECT_EQ("bc", takeText(String::strCut("a(bc)d", '(', ')')));
+    EXPECT_EQ("", takeText(String::strCut("a()", '(', ')')));
+    EXPECT_EQ("<null>", takeText(String::strCut("abc", '(', ')')));
+    EXPECT_EQ("<null>", takeText(String::strCut("a(bc", '(', ')')));
+    EXPECT_EQ("mid", takeText(String::strCut("x|mid|y|", '|', '|')));
+    EXPECT_EQ("<null>", takeText(String::strCut((char*)nullptr, '(', ')')));
+    EXPECT_EQ("<null>", takeText(String::strCut('=', (const char*)nullptr, true)));
 }
 
 TEST(String, NeverFindsNulAsALimit) {
     // The bytes after the terminator must not be read: ASan sees a read of
     // the heap block's end.
     char* text = String::strCopy("ab");
-    EXPECT_EQ("<null>", take(String::strCut(text, '\0', true)));
-    EXPECT_EQ("<null>", take(String::strCut('\0', text, true)));
-    EXPECT_EQ("<null>", take(String::strCut(text, '\0', '\0')));
-    EXPECT_EQ("<null>", take(String::strCut(text, 'a', '\0')));
+    EXPECT_EQ("<null>", takeText(String::strCut(text, '\0', true)));
+    EXPECT_EQ("<null>", takeText(String::strCut('\0', text, true)));
+    EXPECT_EQ("<null>", takeText(String::strCut(text, '\0', '\0')));
+    EXPECT_EQ("<null>", takeText(String::strCut(text, 'a', '\0')));
     delete[] text;
 }
 
 TEST(String, WritesIntegers) {
-    EXPECT_EQ("-45", take(String::int32ToStr(-45)));
-    EXPECT_EQ("0", take(String::int32ToStr(0)));
-    EXPECT_EQ("2147483647", take(String::int32ToStr(INT_MAX)));
-    EXPECT_EQ("-2147483648", take(String::int32ToStr(INT_MIN)));
-    EXPECT_EQ("-9223372036854775808", take(String::int64ToStr(LLONG_MIN)));
-    EXPECT_EQ("9223372036854775807", take(String::int64ToStr(LLONG_MAX)));
-    EXPECT_EQ("4294967295", take(String::uint32ToStr(4294967295u)));
-    EXPECT_EQ("0", take(String::uint32ToStr(0)));
-    EXPECT_EQ("-0", take(String::int64ToMinusStr(0)));
-    EXPECT_EQ("-7", take(String::int64ToMinusStr(7)));
-    EXPECT_EQ("-7", take(String::int32ToMinusStr(-7)));
-    EXPECT_EQ("-2147483648", take(String::int32ToMinusStr(INT_MIN)));
+    EXPECT_EQ("-45", takeText(String::int32ToStr(-45)));
+    EXPECT_EQ("0", takeText(String::int32ToStr(0)));
+    EXPECT_EQ("2147483647", takeText(String::int32ToStr(INT_MAX)));
+    EXPECT_EQ("-2147483648", takeText(String::int32ToStr(INT_MIN)));
+    EXPECT_EQ("-9223372036854775808", takeText(String::int64ToStr(LLONG_MIN)));
+    EXPECT_EQ("9223372036854775807", takeText(String::int64ToStr(LLONG_MAX)));
+    EXPECT_EQ("4294967295", takeText(String::uint32ToStr(4294967295u)));
+    EXPECT_EQ("0", takeText(String::uint32ToStr(0)));
+    EXPECT_EQ("-0", takeText(String::int64ToMinusStr(0)));
+    EXPECT_EQ("-7", takeText(String::int64ToMinusStr(7)));
+    EXPECT_EQ("-7", takeText(String::int32ToMinusStr(-7)));
+    EXPECT_EQ("-2147483648", takeText(String::int32ToMinusStr(INT_MIN)));
 
     EXPECT_EQ(0u, String::sizeOfInt32(0));
     EXPECT_EQ(3u, String::sizeOfInt32(-100));
@@ -201,69 +192,69 @@ TEST(String, CopiesFixedDigitCounts) {
 }
 
 TEST(String, WritesFloatsWithTheDigitsTheyNeed) {
-    EXPECT_EQ("1.10000002", take(String::float32ToStr(1.1f)));
-    EXPECT_EQ("123.45600128", take(String::float32ToStr(123.456f)));
-    EXPECT_EQ("0.0010000001", take(String::float32ToStr(0.001f)));
-    EXPECT_EQ("0.1", take(String::float32ToStr(0.1f)));
-    EXPECT_EQ("0.3", take(String::float32ToStr(0.3f)));
-    EXPECT_EQ("2.5", take(String::float32ToStr(2.5f)));
-    EXPECT_EQ("3.0", take(String::float32ToStr(3.0f)));
-    EXPECT_EQ("0.0", take(String::float32ToStr(0.0f)));
-    EXPECT_EQ("0.0", take(String::float32ToStr(-0.0f)));
-    EXPECT_EQ("-0.5", take(String::float32ToStr(-0.5f)));
-    EXPECT_EQ("-3.25", take(String::float32ToStr(-3.25f)));
-    EXPECT_EQ("-2147483648.0", take(String::float32ToStr(-2147483648.0f)));
+    EXPECT_EQ("1.10000002", takeText(String::float32ToStr(1.1f)));
+    EXPECT_EQ("123.45600128", takeText(String::float32ToStr(123.456f)));
+    EXPECT_EQ("0.0010000001", takeText(String::float32ToStr(0.001f)));
+    EXPECT_EQ("0.1", takeText(String::float32ToStr(0.1f)));
+    EXPECT_EQ("0.3", takeText(String::float32ToStr(0.3f)));
+    EXPECT_EQ("2.5", takeText(String::float32ToStr(2.5f)));
+    EXPECT_EQ("3.0", takeText(String::float32ToStr(3.0f)));
+    EXPECT_EQ("0.0", takeText(String::float32ToStr(0.0f)));
+    EXPECT_EQ("0.0", takeText(String::float32ToStr(-0.0f)));
+    EXPECT_EQ("-0.5", takeText(String::float32ToStr(-0.5f)));
+    EXPECT_EQ("-3.25", takeText(String::float32ToStr(-3.25f)));
+    EXPECT_EQ("-2147483648.0", takeText(String::float32ToStr(-2147483648.0f)));
 }
 
 TEST(String, WritesFloatsWithFixedDigits) {
-    EXPECT_EQ("3.", take(String::float32ToStr(3.5f, 0)));
-    EXPECT_EQ("1.250", take(String::float32ToStr(1.25f, 3)));
-    EXPECT_EQ("-0.50", take(String::float32ToStr(-0.5f, 2)));
-    EXPECT_EQ("3.0", take(String::float32ToStr(3.0f, 4)));
-    EXPECT_EQ("3.", take(String::float32ToStr(3.5f, -3)));
-    EXPECT_EQ("-0.5", take(String::float64ToStr(-0.5, 1)));
-    EXPECT_EQ("2.500", take(String::float64ToStr(2.5, 3)));
-    EXPECT_EQ("0.1000000000", take(String::float64ToStr(0.1, 10)));
-    EXPECT_EQ("7.0", take(String::float64ToStr(7.0, 0)));
-    EXPECT_EQ("1.", take(String::float64ToStr(1.75, -1)));
+    EXPECT_EQ("3.", takeText(String::float32ToStr(3.5f, 0)));
+    EXPECT_EQ("1.250", takeText(String::float32ToStr(1.25f, 3)));
+    EXPECT_EQ("-0.50", takeText(String::float32ToStr(-0.5f, 2)));
+    EXPECT_EQ("3.0", takeText(String::float32ToStr(3.0f, 4)));
+    EXPECT_EQ("3.", takeText(String::float32ToStr(3.5f, -3)));
+    EXPECT_EQ("-0.5", takeText(String::float64ToStr(-0.5, 1)));
+    EXPECT_EQ("2.500", takeText(String::float64ToStr(2.5, 3)));
+    EXPECT_EQ("0.1000000000", takeText(String::float64ToStr(0.1, 10)));
+    EXPECT_EQ("7.0", takeText(String::float64ToStr(7.0, 0)));
+    EXPECT_EQ("1.", takeText(String::float64ToStr(1.75, -1)));
 }
 
 TEST(String, WritesNonFiniteAndHugeFloats) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
-    EXPECT_EQ("nan", take(String::float32ToStr(nan)));
-    EXPECT_EQ("inf", take(String::float32ToStr(inf)));
-    EXPECT_EQ("-inf", take(String::float32ToStr(-inf)));
-    EXPECT_EQ("nan", take(String::float32ToStr(nan, 3)));
-    EXPECT_EQ("-inf", take(String::float64ToStr(-std::numeric_limits<double>::infinity(), 2)));
-    EXPECT_EQ("nan", take(String::float64ToStr(std::nan(""), 2)));
+    EXPECT_EQ("nan", takeText(String::float32ToStr(nan)));
+    EXPECT_EQ("inf", takeText(String::float32ToStr(inf)));
+    EXPECT_EQ("-inf", takeText(String::float32ToStr(-inf)));
+    EXPECT_EQ("nan", takeText(String::float32ToStr(nan, 3)));
+    EXPECT_EQ("-inf", takeText(String::float64ToStr(-std::numeric_limits<double>::infinity(), 2)));
+    EXPECT_EQ("nan", takeText(String::float64ToStr(std::nan(""), 2)));
 
-    EXPECT_EQ("2147483648.0", take(String::float32ToStr(2147483648.0f)));
-    EXPECT_EQ("10000000000.0", take(String::float32ToStr(1e10f)));
-    EXPECT_EQ("-3000000000.0", take(String::float32ToStr(-3e9f, 2)));
-    std::string largest = take(String::float32ToStr(std::numeric_limits<float>::max()));
+    EXPECT_EQ("2147483648.0", takeText(String::float32ToStr(2147483648.0f)));
+    EXPECT_EQ("10000000000.0", takeText(String::float32ToStr(1e10f)));
+    EXPECT_EQ("-3000000000.0", takeText(String::float32ToStr(-3e9f, 2)));
+    std::string largest = takeText(String::float32ToStr(std::numeric_limits<float>::max()));
     EXPECT_EQ(41u, largest.size());
     EXPECT_EQ("340282346638528859811704183484516925440.0", largest);
-    EXPECT_EQ("4294967296.5", take(String::float64ToStr(4294967296.5, 1)));
-    EXPECT_EQ("-4294967296.50", take(String::float64ToStr(-4294967296.5, 2)));
+    EXPECT_EQ("4294967296.5", takeText(String::float64ToStr(4294967296.5, 1)));
+    EXPECT_EQ("-4294967296.50", takeText(String::float64ToStr(-4294967296.5, 2)));
 
     // The smallest float needs one digit for each halving.
-    std::string tiny = take(String::float32ToStr(std::numeric_limits<float>::denorm_min()));
+    std::string tiny = takeText(String::float32ToStr(std::numeric_limits<float>::denorm_min()));
     EXPECT_EQ("0.0000000000000000000000000000000000000000000014", tiny.substr(0, 48));
 }
 
 TEST(String, WritesIntegerArrays) {
     int values[] = {1, -20, 0};
-    EXPECT_EQ("1 -20 0", take(String::vecInt32toStr(values, 3)));
-    EXPECT_EQ("1", take(String::vecInt32toStr(values, 1)));
-    EXPECT_EQ("<null>", take(String::vecInt32toStr(values, 0)));
-    EXPECT_EQ("<null>", take(String::vecInt32toStr(nullptr, 3)));
+    EXPECT_EQ("1 -20 0", takeText(String::vecInt32toStr(values, 3)));
+    EXPECT_EQ("1", takeText(String::vecInt32toStr(values, 1)));
+    EXPECT_EQ("<null>", takeText(String::vecInt32toStr(values, 0)));
+    EXPECT_EQ("<null>", takeText(String::vecInt32toStr(nullptr, 3)));
     signed char small[] = {-128, 127, 0};
-    EXPECT_EQ("-128 127 0", take(String::vecInt8toStr(small, 3)));
+    EXPECT_EQ("-128 127 0", takeText(String::vecInt8toStr(small, 3)));
     unsigned short shorts[] = {65535, 7};
-    EXPECT_EQ("65535 7", take(String::vecUint16toStr(shorts, 2)));
+    EXPECT_EQ("65535 7", takeText(String::vecUint16toStr(shorts, 2)));
     unsigned long long big[] = {18446744073709551615ull, 9223372036854775808ull};
-    EXPECT_EQ("18446744073709551615 9223372036854775808", take(String::vecUint64toStr(big, 2)));
+    EXPECT_EQ("18446744073709551615 9223372036854775808", takeText(String::vecUint64toStr(big, 2)));
 }
 
 TEST(String, Uint32ArraysPrintALineFeedAndComeBack) {

@@ -1,5 +1,7 @@
 #include "zelk/String.h"
 
+#include "support/TestSupport.h"
+
 #include <gtest/gtest.h>
 #include <string>
 
@@ -9,13 +11,7 @@ namespace {
 
 // The clipboard's text, released; "<null>" when there is none.
 std::string clipboardText() {
-    char* text = String::clipboardRead();
-    if (!text) {
-        return "<null>";
-    }
-    std::string contents(text);
-    delete[] text;
-    return contents;
+    return zelk::test::takeText(String::clipboardRead());
 }
 
 } // namespace

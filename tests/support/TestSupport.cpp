@@ -9,6 +9,15 @@
 namespace zelk {
 namespace test {
 
+std::string takeText(char* text) {
+    if (!text) {
+        return "<null>";
+    }
+    std::string contents(text);
+    delete[] text;
+    return contents;
+}
+
 std::string captureStdout(const std::function<void()>& run) {
     char name[] = "/tmp/zelk-stdout-XXXXXX";
     int file = mkstemp(name);

@@ -8,6 +8,10 @@
 namespace zelk {
 namespace test {
 
+// The contents of a text the engine handed over with new[], which is released;
+// "<null>" for a null text.
+std::string takeText(char* text);
+
 // Runs the function and answers everything it wrote to standard output.
 std::string captureStdout(const std::function<void()>& run);
 
