@@ -1,5 +1,5 @@
-#include "zelk/WindowEvents.h"
 #include "zelk/vector/Stack.h"
+#include "zelk/WindowEvents.h"
 #include "zelk/vector/Array.h"
 
 #include <gtest/gtest.h>

@@ -102,8 +102,7 @@ TEST(WindowEvents, StartsCleanWithTheFocus) {
     WindowEvents events;
     EXPECT_TRUE(events.windowFocus);
     EXPECT_FALSE(events.windowClose || events.windowLostFocus || events.windowGainedFocus ||
-                 events.windowResize || events.mouseMoved || events.mouseEnter ||
-                 events.mouseExit);
+                 events.windowResize || events.mouseMoved || events.mouseEnter || events.mouseExit);
     EXPECT_EQ(size2i32(0, 0), events.resizeDelta);
     EXPECT_EQ(size2ui32(0u, 0u), events.windowSize);
     EXPECT_EQ(vec2i32(0, 0), events.mousePos);
@@ -134,8 +133,7 @@ TEST(WindowEvents, CleanKeepsTheFocusAndTheListsNothingFills) {
     EXPECT_FALSE(events.windowFocus);
     EXPECT_EQ(1u, events.mouseMovedButtons.size());
     EXPECT_FALSE(events.windowClose || events.windowLostFocus || events.windowGainedFocus ||
-                 events.windowResize || events.mouseMoved || events.mouseEnter ||
-                 events.mouseExit);
+                 events.windowResize || events.mouseMoved || events.mouseEnter || events.mouseExit);
     EXPECT_EQ(size2i32(0, 0), events.resizeDelta);
     EXPECT_EQ(size2ui32(0u, 0u), events.windowSize);
     EXPECT_EQ(0u, events.keyPressed.size() + events.keyRelease.size() + events.keyHolded.size() +
@@ -151,30 +149,32 @@ TEST(WindowEvents, CleanKeepsTheFocusAndTheListsNothingFills) {
 TEST(WindowEventsLoader, KeyCodesFollowTheTable) {
     using K = sf::Keyboard;
     const std::vector<std::pair<K::Key, unsigned int>> table = {
-        {K::A, 'a'}, {K::B, 'b'}, {K::C, 'c'}, {K::D, 'd'}, {K::E, 'e'}, {K::F, 'f'},
-        {K::G, 'g'}, {K::H, 'h'}, {K::I, 'i'}, {K::J, 'j'}, {K::K, 'k'}, {K::L, 'l'},
-        {K::M, 'm'}, {K::N, 'n'}, {K::O, 'o'}, {K::P, 'p'}, {K::Q, 'q'}, {K::R, 'r'},
-        {K::S, 's'}, {K::T, 't'}, {K::U, 'u'}, {K::V, 'v'}, {K::W, 'w'}, {K::X, 'x'},
-        {K::Y, 'y'}, {K::Z, 'z'},
-        {K::Num0, '0'}, {K::Num1, '1'}, {K::Num2, '2'}, {K::Num3, '3'}, {K::Num4, '4'},
-        {K::Num5, '5'}, {K::Num6, '6'}, {K::Num7, '7'}, {K::Num8, '8'}, {K::Num9, '9'},
-        {K::Escape, 256}, {K::LControl, 257}, {K::LShift, 258}, {K::LAlt, 259},
-        {K::LSystem, 260}, {K::RControl, 261}, {K::RShift, 262}, {K::RAlt, 263},
-        {K::RSystem, 264}, {K::Menu, 265}, {K::LBracket, 266}, {K::RBracket, 267},
-        {K::Semicolon, 268}, {K::Comma, 269}, {K::Period, 270}, {K::Quote, 271},
-        {K::Slash, 272}, {K::Backslash, 273}, {K::Tilde, 274}, {K::Equal, 275},
-        {K::Hyphen, 276}, {K::Space, 277}, {K::Enter, 278}, {K::Backspace, 279},
-        {K::Tab, 280}, {K::PageUp, 281}, {K::PageDown, 282}, {K::End, 283},
-        {K::Home, 284}, {K::Insert, 285}, {K::Delete, 286}, {K::Add, 287},
-        {K::Subtract, 288}, {K::Multiply, 289}, {K::Divide, 290}, {K::Left, 291},
-        {K::Right, 292}, {K::Up, 293}, {K::Down, 294},
-        {K::Numpad0, 295}, {K::Numpad1, 296}, {K::Numpad2, 297}, {K::Numpad3, 298},
-        {K::Numpad4, 299}, {K::Numpad5, 300}, {K::Numpad6, 301}, {K::Numpad7, 302},
-        {K::Numpad8, 303}, {K::Numpad9, 304},
-        {K::F1, 305}, {K::F2, 306}, {K::F3, 307}, {K::F4, 308}, {K::F5, 309},
-        {K::F6, 310}, {K::F7, 311}, {K::F8, 312}, {K::F9, 313}, {K::F10, 314},
-        {K::F11, 315}, {K::F12, 316}, {K::F13, 317}, {K::F14, 318}, {K::F15, 319},
-        {K::Pause, 320}, {K::Unknown, 219}};
+        {K::A, 'a'},         {K::B, 'b'},         {K::C, 'c'},        {K::D, 'd'},
+        {K::E, 'e'},         {K::F, 'f'},         {K::G, 'g'},        {K::H, 'h'},
+        {K::I, 'i'},         {K::J, 'j'},         {K::K, 'k'},        {K::L, 'l'},
+        {K::M, 'm'},         {K::N, 'n'},         {K::O, 'o'},        {K::P, 'p'},
+        {K::Q, 'q'},         {K::R, 'r'},         {K::S, 's'},        {K::T, 't'},
+        {K::U, 'u'},         {K::V, 'v'},         {K::W, 'w'},        {K::X, 'x'},
+        {K::Y, 'y'},         {K::Z, 'z'},         {K::Num0, '0'},     {K::Num1, '1'},
+        {K::Num2, '2'},      {K::Num3, '3'},      {K::Num4, '4'},     {K::Num5, '5'},
+        {K::Num6, '6'},      {K::Num7, '7'},      {K::Num8, '8'},     {K::Num9, '9'},
+        {K::Escape, 256},    {K::LControl, 257},  {K::LShift, 258},   {K::LAlt, 259},
+        {K::LSystem, 260},   {K::RControl, 261},  {K::RShift, 262},   {K::RAlt, 263},
+        {K::RSystem, 264},   {K::Menu, 265},      {K::LBracket, 266}, {K::RBracket, 267},
+        {K::Semicolon, 268}, {K::Comma, 269},     {K::Period, 270},   {K::Quote, 271},
+        {K::Slash, 272},     {K::Backslash, 273}, {K::Tilde, 274},    {K::Equal, 275},
+        {K::Hyphen, 276},    {K::Space, 277},     {K::Enter, 278},    {K::Backspace, 279},
+        {K::Tab, 280},       {K::PageUp, 281},    {K::PageDown, 282}, {K::End, 283},
+        {K::Home, 284},      {K::Insert, 285},    {K::Delete, 286},   {K::Add, 287},
+        {K::Subtract, 288},  {K::Multiply, 289},  {K::Divide, 290},   {K::Left, 291},
+        {K::Right, 292},     {K::Up, 293},        {K::Down, 294},     {K::Numpad0, 295},
+        {K::Numpad1, 296},   {K::Numpad2, 297},   {K::Numpad3, 298},  {K::Numpad4, 299},
+        {K::Numpad5, 300},   {K::Numpad6, 301},   {K::Numpad7, 302},  {K::Numpad8, 303},
+        {K::Numpad9, 304},   {K::F1, 305},        {K::F2, 306},       {K::F3, 307},
+        {K::F4, 308},        {K::F5, 309},        {K::F6, 310},       {K::F7, 311},
+        {K::F8, 312},        {K::F9, 313},        {K::F10, 314},      {K::F11, 315},
+        {K::F12, 316},       {K::F13, 317},       {K::F14, 318},      {K::F15, 319},
+        {K::Pause, 320},     {K::Unknown, 219}};
     std::set<int> keys;
     for (const auto& [code, engineCode] : table) {
         keys.insert(code);
