@@ -37,6 +37,7 @@
 #include "zelk/codecs/DecoderJPEG.h"
 #include "zelk/codecs/EncoderImage.h"
 #include "zelk/codecs/EncoderJPEG.h"
+#include "zelk/embedded/BuiltInImages.h"
 #include "zelk/light/Light.h"
 #include "zelk/light/Light2D.h"
 #include "zelk/material/Material.h"
