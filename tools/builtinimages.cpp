@@ -43,6 +43,13 @@ struct FrameStyle {
     sf::Color fill;
 };
 
+FrameStyle coloured(FrameStyle shape, sf::Color outline, sf::Color highlight, sf::Color fill) {
+    shape.outline = outline;
+    shape.highlight = highlight;
+    shape.fill = fill;
+    return shape;
+}
+
 // Signed distance from the point to the rounded rectangle that fills the
 // image but its outer pixel ring: negative inside.
 float distanceToFrame(const FrameStyle& style, float x, float y) {
@@ -257,28 +264,12 @@ int main(int argc, char** argv) {
 
     // Every fill is dark enough for white labels; the hovered frame is
     // lighter, the pressed one darker.
-    const FrameStyle normal = {50,
-                               12.f,
-                               3.f,
-                               1.5f,
-                               sf::Color(170, 180, 200),
-                               sf::Color(80, 92, 120),
-                               sf::Color(44, 52, 72)};
-    FrameStyle up = normal;
-    up.outline = sf::Color(235, 240, 250);
-    up.highlight = sf::Color(104, 120, 156);
-    up.fill = sf::Color(60, 72, 100);
-    FrameStyle pressed = normal;
-    pressed.outline = sf::Color(120, 128, 146);
-    pressed.highlight = sf::Color(22, 26, 38);
-    pressed.fill = sf::Color(32, 38, 54);
-    const FrameStyle menu = {20,
-                             5.f,
-                             2.f,
-                             0.f,
-                             sf::Color(150, 160, 180),
-                             sf::Color(150, 160, 180),
-                             sf::Color(36, 40, 52)};
+    const FrameStyle button = {50, 12.f, 3.f, 1.5f, {}, {}, {}};
+    const FrameStyle normal = coloured(button, {170, 180, 200}, {80, 92, 120}, {44, 52, 72});
+    const FrameStyle up = coloured(button, {235, 240, 250}, {104, 120, 156}, {60, 72, 100});
+    const FrameStyle pressed = coloured(button, {120, 128, 146}, {22, 26, 38}, {32, 38, 54});
+    const FrameStyle menu =
+        coloured({20, 5.f, 2.f, 0.f, {}, {}, {}}, {150, 160, 180}, {150, 160, 180}, {36, 40, 52});
 
     sf::Font bold;
     sf::Font regular;

@@ -1,5 +1,6 @@
 #include "zelk/WindowEventsLoader.h"
 
+#include "support/GLContext.h"
 #include "support/XEvents.h"
 
 #include <SFML/Window/Event.hpp>
@@ -13,9 +14,17 @@
 using zelk::size2ui32;
 using zelk::vec2i32;
 
+namespace {
+
+// The fixture's context keeps the display's OpenGL driver loaded beside the
+// window's own context.
+class RealWindow : public zelk::test::GLContextTest {};
+
+} // namespace
+
 // A real SFML window on the X display: its events pass through the loader
 // with SFML itself answering for the window.
-TEST(WindowEventsLoader, FillsTheRecordFromARealWindow) {
+TEST_F(RealWindow, EventsReachTheRecordThroughTheLoader) {
     sf::Window window(sf::VideoMode(320, 240), "input", sf::Style::Titlebar | sf::Style::Close);
     ASSERT_TRUE(window.isOpen());
     zelk::SFMLWindowInput system(window);
