@@ -208,7 +208,7 @@ TEST(WindowEventsLoader, MouseButtonsAreNumberedFromOne) {
     }
     window.poll(presses);
     EXPECT_EQ(expected, codes(window.events.mousePressed));
-    EXPECT_TRUE(window.events.mouseRelease.size() == 0);
+    EXPECT_EQ(0u, window.events.mouseRelease.size());
     EXPECT_EQ(expected, codes(window.events.mouseHolded));
 
     window.system.buttonsDown.clear();
