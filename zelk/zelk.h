@@ -2,6 +2,11 @@
 #define ZELK_ZELK_H
 
 // Every header of the engine.
+#include "zelk/Audio.h"
+#include "zelk/Audio2D.h"
+#include "zelk/Audio3D.h"
+#include "zelk/AudioBuffer.h"
+#include "zelk/AudioList.h"
 #include "zelk/BinaryConverter.h"
 #include "zelk/Camera2D.h"
 #include "zelk/File.h"
