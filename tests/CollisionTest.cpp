@@ -65,8 +65,10 @@ TEST(Collision, BoxTestIncludesItsBordersWhicheverCornerComesFirst) {
     EXPECT_FALSE(MathCollision::boundingContact2D(vec2f32(2.01f, 1), vec2f32(0, 0), vec2f32(2, 2)));
     EXPECT_FALSE(
         MathCollision::boundingContact2D(vec2f32(1, -0.01f), vec2f32(0, 0), vec2f32(2, 2)));
-    EXPECT_FALSE(MathCollision::boundingContact2D(vec2f32(notANumber, 1), vec2f32(0, 0), vec2f32(2, 2)));
-    EXPECT_FALSE(MathCollision::boundingContact2D(vec2f32(1, 1), vec2f32(0, notANumber), vec2f32(2, 2)));
+    EXPECT_FALSE(
+        MathCollision::boundingContact2D(vec2f32(notANumber, 1), vec2f32(0, 0), vec2f32(2, 2)));
+    EXPECT_FALSE(
+        MathCollision::boundingContact2D(vec2f32(1, 1), vec2f32(0, notANumber), vec2f32(2, 2)));
     EXPECT_TRUE(
         MathCollision::boundingContact3D(vec3f32(1, 1, 1), vec3f32(0, 0, 2), vec3f32(2, 2, 0)));
     EXPECT_FALSE(
@@ -78,7 +80,8 @@ TEST(Collision, PointOnALineMeansExactlyOnIt) {
     // The infinite line: beyond the segment too.
     EXPECT_TRUE(MathCollision::pointStraigh2D(vec2f32(-3, -3), vec2f32(0, 0), vec2f32(2, 2)));
     EXPECT_FALSE(MathCollision::pointStraigh2D(vec2f32(1, 1.0001f), vec2f32(0, 0), vec2f32(2, 2)));
-    EXPECT_FALSE(MathCollision::pointStraigh2D(vec2f32(notANumber, 1), vec2f32(0, 0), vec2f32(2, 2)));
+    EXPECT_FALSE(
+        MathCollision::pointStraigh2D(vec2f32(notANumber, 1), vec2f32(0, 0), vec2f32(2, 2)));
 }
 
 TEST(Collision, SegmentsCrossOnlyWithinBothOfThem) {

@@ -32,6 +32,7 @@ using zelk::shape::Rectangle2D;
 using zelk::shape::Triangle2D;
 using zelk::test::captureStdout;
 using zelk::test::documentText;
+using zelk::test::RootDocument;
 
 namespace {
 
@@ -46,15 +47,6 @@ Polygon2D polygonOf(unsigned int vertices, float x) {
     polygon.setVertexPosition(0, x, 0.f);
     return polygon;
 }
-
-// A document "<root>...</root>" with the root selected.
-struct Document {
-    explicit Document(const std::string& children = "")
-        : xml(("<root>" + children + "</root>").c_str()) {
-        xml.selectRoot();
-    }
-    XML xml;
-};
 
 std::string polygonElement(unsigned int id, float x) {
     std::string number = std::to_string(id);
@@ -107,7 +99,7 @@ TEST(PolygonList, RemovedPositionStaysCountedUntilTheNextAddFillsIt) {
     EXPECT_EQ(list.getPolygonSize(), 3u);
     EXPECT_FALSE(list.selectPolygon(1));
 
-    Document document;
+    RootDocument document;
     ASSERT_TRUE(list.writeToXML(&document.xml, 7));
     std::string text = documentText(document.xml);
     EXPECT_EQ(text.find("<root><mesh_7 pCount=\"3\"><polygon_0 vCount=\"3\">"), 0u);
@@ -250,10 +242,11 @@ TEST(PolygonList, MarkedCopyFreesNothing) {
 }
 
 TEST(PolygonList, ReadsEveryElementPresentBelowTheCountInNumberOrder) {
-    Document document("<mesh_0 pCount=\"3\">" + polygonElement(2, 2.f) + polygonElement(0, 1.f) +
-                      polygonElement(3, 3.f) + "<polygon_01 vCount=\"3\"/><polygon_x/>" +
-                      "</mesh_0><mesh_1 pCount=\"1\">" + polygonElement(0, 1.f) +
-                      polygonElement(2, 2.f) + "</mesh_1><mesh_2/>");
+    RootDocument document("<mesh_0 pCount=\"3\">" + polygonElement(2, 2.f) +
+                          polygonElement(0, 1.f) + polygonElement(3, 3.f) +
+                          "<polygon_01 vCount=\"3\"/><polygon_x/>" +
+                          "</mesh_0><mesh_1 pCount=\"1\">" + polygonElement(0, 1.f) +
+                          polygonElement(2, 2.f) + "</mesh_1><mesh_2/>");
     Probe<Polygon2DList> list;
     ASSERT_TRUE(list.readFromXML(&document.xml, 0));
     EXPECT_STREQ(document.xml.getSelectedName(), "root");
@@ -271,11 +264,11 @@ TEST(PolygonList, ReadsEveryElementPresentBelowTheCountInNumberOrder) {
 }
 
 TEST(PolygonList, HostileCountsAnswerFalseAndLargeOnesCostOnlyWhatIsPresent) {
-    Document document("<mesh_0 pCount=\"-1\">" + polygonElement(0, 1.f) + "</mesh_0>" +
-                      "<mesh_1 pCount=\"16777217\">" + polygonElement(0, 1.f) + "</mesh_1>" +
-                      "<mesh_2 pCount=\"16777216\">" + polygonElement(16777215, 5.f) +
-                      polygonElement(0, 1.f) + "</mesh_2>" + "<mesh_3 pCount=\"2\">" +
-                      "<polygon_0 vCount=\"1\"/><polygon_1 vCount=\"-7\"/></mesh_3>");
+    RootDocument document("<mesh_0 pCount=\"-1\">" + polygonElement(0, 1.f) + "</mesh_0>" +
+                          "<mesh_1 pCount=\"16777217\">" + polygonElement(0, 1.f) + "</mesh_1>" +
+                          "<mesh_2 pCount=\"16777216\">" + polygonElement(16777215, 5.f) +
+                          polygonElement(0, 1.f) + "</mesh_2>" + "<mesh_3 pCount=\"2\">" +
+                          "<polygon_0 vCount=\"1\"/><polygon_1 vCount=\"-7\"/></mesh_3>");
     Probe<Polygon2DList> list;
     list.addPolygon(polygonOf(3, 8.f));
     EXPECT_FALSE(list.readFromXML(&document.xml, 0));
@@ -293,8 +286,8 @@ TEST(PolygonList, HostileCountsAnswerFalseAndLargeOnesCostOnlyWhatIsPresent) {
 }
 
 TEST(PolygonList, ValuesAnElementDoesNotCarryComeFromThePolygonReadBeforeIt) {
-    Document document("<mesh_0 pCount=\"2\">" + polygonElement(0, 3.f) +
-                      "<polygon_1 vCount=\"3\">polygon</polygon_1></mesh_0>");
+    RootDocument document("<mesh_0 pCount=\"2\">" + polygonElement(0, 3.f) +
+                          "<polygon_1 vCount=\"3\">polygon</polygon_1></mesh_0>");
     Probe<Polygon2DList> list;
     ASSERT_TRUE(list.readFromXML(&document.xml, 0));
     ASSERT_EQ(list.getPolygonSize(), 2u);
@@ -442,7 +435,7 @@ TEST(Mesh, WritesItsMaterialInsideTheListElementAndReadsItBack) {
     Mesh2D mesh;
     mesh.addPolygon(polygonOf(3, 1.f));
     mesh.material.setDiffuse(0.5f, 0.25f, 1.f, 1.f);
-    Document document;
+    RootDocument document;
     ASSERT_TRUE(mesh.writeToXML(&document.xml, 3));
     EXPECT_STREQ(document.xml.getSelectedName(), "root");
     std::string text = documentText(document.xml);
@@ -452,12 +445,12 @@ TEST(Mesh, WritesItsMaterialInsideTheListElementAndReadsItBack) {
     Mesh2D read;
     ASSERT_TRUE(read.readFromXML(&document.xml, 3));
     EXPECT_EQ(read.getPolygonSize(), 1u);
-    Document again;
+    RootDocument again;
     ASSERT_TRUE(read.writeToXML(&again.xml, 3));
     EXPECT_EQ(documentText(again.xml), text);
 
-    Document hostile("<mesh_0 pCount=\"-5\"><material_0><diffuse value0=\"0.0\"/></material_0>"
-                     "</mesh_0>");
+    RootDocument hostile("<mesh_0 pCount=\"-5\"><material_0><diffuse value0=\"0.0\"/></material_0>"
+                         "</mesh_0>");
     EXPECT_FALSE(read.readFromXML(&hostile.xml, 0));
     EXPECT_EQ(read.getPolygonSize(), 1u);
 }
@@ -478,7 +471,7 @@ TEST(Mesh, AssignmentCopiesPolygonsAndMaterialAndCopiesFreeNothing) {
     }
     ASSERT_TRUE(source.selectPolygon(0));
     EXPECT_EQ(source.selectedGetVertexPosition(0), vec2f32(1.f, 0.f));
-    Document first, second;
+    RootDocument first, second;
     source.writeToXML(&first.xml, 0);
     target.writeToXML(&second.xml, 0);
     EXPECT_EQ(documentText(first.xml), documentText(second.xml));
