@@ -42,10 +42,12 @@ template <typename List> struct Probe : List {
     Polygon2D* at(unsigned int position) { return this->polygons.get(position); }
 };
 
-Polygon2D polygonOf(unsigned int vertices, float x) {
+// Adds a polygon of that many vertices whose first lies at (x, 0); answers
+// the list's answer.
+unsigned int addPolygonOf(Polygon2DList* list, unsigned int vertices, float x) {
     Polygon2D polygon(vertices);
     polygon.setVertexPosition(0, x, 0.f);
-    return polygon;
+    return list->addPolygon(polygon);
 }
 
 std::string polygonElement(unsigned int id, float x) {
@@ -91,7 +93,7 @@ TEST(PolygonList, StoresACopyOfTheKindTheVertexCountAndMarkersCallFor) {
 TEST(PolygonList, RemovedPositionStaysCountedUntilTheNextAddFillsIt) {
     Probe<Polygon2DList> list;
     for (unsigned int i = 0; i < 3; i++) {
-        list.addPolygon(polygonOf(3, static_cast<float>(i)));
+        addPolygonOf(&list, 3, static_cast<float>(i));
     }
     EXPECT_FALSE(list.removePolygon(3));
     ASSERT_TRUE(list.removePolygon(1));
@@ -111,7 +113,7 @@ TEST(PolygonList, RemovedPositionStaysCountedUntilTheNextAddFillsIt) {
     EXPECT_EQ(read.getPolygonSize(), 2u);
     EXPECT_EQ(read.at(1)->getVertexPosition(0), vec2f32(2.f, 0.f));
 
-    EXPECT_EQ(list.addPolygon(polygonOf(4, 9.f)), 1u);
+    EXPECT_EQ(addPolygonOf(&list, 4, 9.f), 1u);
     EXPECT_EQ(list.at(1)->getVertexCount(), 4u);
     EXPECT_EQ(list.getPolygonSize(), 3u);
     // Removing the last position shrinks the list.
@@ -121,8 +123,8 @@ TEST(PolygonList, RemovedPositionStaysCountedUntilTheNextAddFillsIt) {
 
 TEST(PolygonList, RemovingTheSelectedPolygonClearsTheSelection) {
     Polygon2DList list;
-    list.addPolygon(polygonOf(3, 1.f));
-    list.addPolygon(polygonOf(3, 2.f));
+    addPolygonOf(&list, 3, 1.f);
+    addPolygonOf(&list, 3, 2.f);
     ASSERT_TRUE(list.selectPolygon(0));
     ASSERT_TRUE(list.removePolygon(0));
     EXPECT_FALSE(list.haveSelected());
@@ -130,7 +132,7 @@ TEST(PolygonList, RemovingTheSelectedPolygonClearsTheSelection) {
     EXPECT_EQ(list.selectedGetVertexCount(), 0u);
     // Removing another one keeps the selection.
     ASSERT_TRUE(list.selectPolygon(1));
-    list.addPolygon(polygonOf(3, 3.f));
+    addPolygonOf(&list, 3, 3.f);
     ASSERT_TRUE(list.selectPolygon(1));
     ASSERT_TRUE(list.removePolygon(0));
     EXPECT_EQ(list.selectedGetVertexPosition(0), vec2f32(2.f, 0.f));
@@ -170,8 +172,8 @@ TEST(PolygonList, SelectedOperationsAnswerNeutralValuesWithoutASelection) {
 
 TEST(PolygonList, SelectedOperationsReachTheSelectedPolygon) {
     Polygon2DList list;
-    list.addPolygon(polygonOf(3, 0.f));
-    list.addPolygon(polygonOf(4, 0.f));
+    addPolygonOf(&list, 3, 0.f);
+    addPolygonOf(&list, 4, 0.f);
     ASSERT_TRUE(list.selectPolygon(0));
     EXPECT_TRUE(list.selectedSetVertexPosition(2, vec2f32(5.f, 6.f)));
     EXPECT_FALSE(list.selectedSetVertexPosition(3, vec2f32(5.f, 6.f)));
@@ -200,13 +202,13 @@ TEST(PolygonList, SelectedOperationsReachTheSelectedPolygon) {
 
 TEST(PolygonList, AssignmentCopiesThePolygonsAndTheSelectionAndLeavesTheSourceWhole) {
     Probe<Polygon2DList> source;
-    source.addPolygon(polygonOf(3, 1.f));
-    source.addPolygon(polygonOf(3, 2.f));
-    source.addPolygon(polygonOf(3, 3.f));
+    addPolygonOf(&source, 3, 1.f);
+    addPolygonOf(&source, 3, 2.f);
+    addPolygonOf(&source, 3, 3.f);
     source.removePolygon(0);
     source.selectPolygon(2);
     Probe<Polygon2DList> target;
-    target.addPolygon(polygonOf(5, 9.f));
+    addPolygonOf(&target, 5, 9.f);
     {
         Polygon2DList& asList = target;
         Polygon2DList answered = (asList = source);
@@ -220,7 +222,7 @@ TEST(PolygonList, AssignmentCopiesThePolygonsAndTheSelectionAndLeavesTheSourceWh
 
     // Without a selection in the source, position 0 is selected.
     Polygon2DList unselected;
-    unselected.addPolygon(polygonOf(3, 7.f));
+    addPolygonOf(&unselected, 3, 7.f);
     unselected.freeSelected();
     target = unselected;
     EXPECT_EQ(target.selectedGetVertexPosition(0), vec2f32(7.f, 0.f));
@@ -232,7 +234,7 @@ TEST(PolygonList, AssignmentCopiesThePolygonsAndTheSelectionAndLeavesTheSourceWh
 
 TEST(PolygonList, MarkedCopyFreesNothing) {
     Polygon2DList list;
-    list.addPolygon(polygonOf(3, 1.f));
+    addPolygonOf(&list, 3, 1.f);
     {
         Polygon2DList copy(list);
         copy.cantDeleteList();
@@ -270,7 +272,7 @@ TEST(PolygonList, HostileCountsAnswerFalseAndLargeOnesCostOnlyWhatIsPresent) {
                           polygonElement(0, 1.f) + "</mesh_2>" + "<mesh_3 pCount=\"2\">" +
                           "<polygon_0 vCount=\"1\"/><polygon_1 vCount=\"-7\"/></mesh_3>");
     Probe<Polygon2DList> list;
-    list.addPolygon(polygonOf(3, 8.f));
+    addPolygonOf(&list, 3, 8.f);
     EXPECT_FALSE(list.readFromXML(&document.xml, 0));
     EXPECT_FALSE(list.readFromXML(&document.xml, 1));
     EXPECT_STREQ(document.xml.getSelectedName(), "root");
@@ -296,8 +298,8 @@ TEST(PolygonList, ValuesAnElementDoesNotCarryComeFromThePolygonReadBeforeIt) {
 
 TEST(PolygonList, PrintsEachLivePositionWithItsPolygon) {
     Polygon2DList list;
-    list.addPolygon(polygonOf(3, 1.f));
-    list.addPolygon(polygonOf(3, 1.f));
+    addPolygonOf(&list, 3, 1.f);
+    addPolygonOf(&list, 3, 1.f);
     list.removePolygon(0);
     std::string printed = captureStdout([&] { list.printPolygons(); });
     EXPECT_EQ(printed.find("\nPolygon 1\nVector [0] position(1.00 0.00)"), 0u);
@@ -338,8 +340,8 @@ TEST(AnimatedPolygonList, ShowsTheFrameItsAnimationValueTruncates) {
 
 TEST(AnimatedPolygonList, OnlyThePolygonThatCreatedAnAnimationAdvancesIt) {
     Probe<AnimatedPolygon2DList> list;
-    list.addPolygon(polygonOf(3, 0.f));
-    list.addPolygon(polygonOf(3, 0.f));
+    addPolygonOf(&list, 3, 0.f);
+    addPolygonOf(&list, 3, 0.f);
     ASSERT_TRUE(list.newAnimationFramesToPolygon(0));
     ASSERT_TRUE(list.copyAnimationFramesToPolygon(0, 1));
     EXPECT_TRUE(list.at(0)->framesIsAnimationCreator());
@@ -364,8 +366,8 @@ TEST(AnimatedPolygonList, OnlyThePolygonThatCreatedAnAnimationAdvancesIt) {
 
 TEST(AnimatedPolygonList, LettingGoOfTheSelectedAnimationClearsTheSelection) {
     AnimatedPolygon2DList list;
-    list.addPolygon(polygonOf(3, 0.f));
-    list.addPolygon(polygonOf(3, 0.f));
+    addPolygonOf(&list, 3, 0.f);
+    addPolygonOf(&list, 3, 0.f);
     EXPECT_FALSE(list.copyAnimationFramesToPolygon(0, 1));
     EXPECT_FALSE(list.selectAnimationFramesFromPolygon(0));
     EXPECT_FALSE(list.newAnimationFramesToPolygon(2));
@@ -385,7 +387,7 @@ TEST(AnimatedPolygonList, LettingGoOfTheSelectedAnimationClearsTheSelection) {
     ASSERT_TRUE(list.removePolygon(0));
     EXPECT_FALSE(list.selectedAnimationPause());
 
-    list.addPolygon(polygonOf(3, 0.f));
+    addPolygonOf(&list, 3, 0.f);
     ASSERT_TRUE(list.newAnimationFramesToPolygon(1));
     ASSERT_TRUE(list.selectAnimationFramesFromPolygon(1));
     list.cleanPolygons();
@@ -400,7 +402,7 @@ TEST(AnimatedPolygonList, SelectedAnimationOperationsForwardToTheGroup) {
     EXPECT_EQ(list.selectedAnimationGetInterpolationSize(), 0u);
     EXPECT_FALSE(list.selectedAnimationSetCurveX(0));
 
-    list.addPolygon(polygonOf(3, 0.f));
+    addPolygonOf(&list, 3, 0.f);
     list.newAnimationFramesToPolygon(0);
     ASSERT_TRUE(list.selectAnimationFramesFromPolygon(0));
     list.selectedAnimationAddInterpolationLine(0.f, 0.f);
@@ -433,7 +435,7 @@ TEST(AnimatedPolygonList, SelectedAnimationOperationsForwardToTheGroup) {
 
 TEST(Mesh, WritesItsMaterialInsideTheListElementAndReadsItBack) {
     Mesh2D mesh;
-    mesh.addPolygon(polygonOf(3, 1.f));
+    addPolygonOf(&mesh, 3, 1.f);
     mesh.material.setDiffuse(0.5f, 0.25f, 1.f, 1.f);
     RootDocument document;
     ASSERT_TRUE(mesh.writeToXML(&document.xml, 3));
@@ -457,11 +459,11 @@ TEST(Mesh, WritesItsMaterialInsideTheListElementAndReadsItBack) {
 
 TEST(Mesh, AssignmentCopiesPolygonsAndMaterialAndCopiesFreeNothing) {
     Mesh2D source;
-    source.addPolygon(polygonOf(3, 1.f));
-    source.addPolygon(polygonOf(4, 2.f));
+    addPolygonOf(&source, 3, 1.f);
+    addPolygonOf(&source, 4, 2.f);
     source.material.setEmission(1.f, 0.f, 0.f);
     Mesh2D target;
-    target.addPolygon(polygonOf(5, 3.f));
+    addPolygonOf(&target, 5, 3.f);
     target = source;
     EXPECT_EQ(target.getPolygonSize(), 2u);
     EXPECT_EQ(target.selectedGetVertexCount(), 4u);
