@@ -177,11 +177,12 @@ TEST(KeyFrameXML, AMissingValueKeepsThePreviousFramesAndAMissingSecondIsZero) {
 TEST(KeyFrameXML, HostileDocumentsChangeNothingOrReadAsZero) {
     SceneFile file;
     XML in;
-    file.loadText(&in, "<scene><anim_1 loop=\"on\"/>"
-                       "<anim_2><frame_0 second=\"abc\" x=\"1e40\"/><frame_1 second=\"-\" x=\"\"/>"
-                       "<animationName_0 start=\"0\" end=\"5\">long</animationName_0>"
-                       "<animationName_1 start=\"0\" end=\"0\">\t\n</animationName_1>"
-                       "</anim_2></scene>");
+    file.loadText(&in,
+                  "<scene><anim_1 loop=\"on\"/>"
+                  "<anim_2><frame_0 second=\"abc\" x=\"1e40\"/><frame_1 second=\"nan\" x=\"inf\"/>"
+                  "<animationName_0 start=\"0\" end=\"5\">long</animationName_0>"
+                  "<animationName_1 start=\"0\" end=\"0\">\t\n</animationName_1>"
+                  "</anim_2></scene>");
     Interpolation1DGroup group;
     group.addNewInterpolationLine(0, 1);
     group.addNewInterpolationLine(1, 2);
@@ -193,7 +194,9 @@ TEST(KeyFrameXML, HostileDocumentsChangeNothingOrReadAsZero) {
     EXPECT_TRUE(group.isLooping());
     EXPECT_TRUE(group.readFromXML(&in, 2));
     ASSERT_EQ(1u, group.getInterpolationSize());
-    EXPECT_EQ(0.f, group.getInterpolationEndSecond(0));
+    EXPECT_EQ(0.f, group.getInterpolationEndSecond(0)) << "nan reads 0";
+    EXPECT_EQ(0.f, group.getInterpolationStartX(0)) << "1e40 is no float: 0";
+    EXPECT_EQ(0.f, group.getInterpolationEndX(0));
     EXPECT_FALSE(group.haveAnimationName("long"));
     EXPECT_STREQ("scene", in.getSelectedName());
     EXPECT_FALSE(group.writeToXML(nullptr, 0));
