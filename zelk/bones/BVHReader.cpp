@@ -3,6 +3,7 @@
 #include "zelk/File.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zelk {
 namespace bones {
@@ -74,58 +75,64 @@ bool BVHReader::atEnd() {
     return !available();
 }
 
-template <typename Stops> void BVHReader::readUntil(Stops stops) {
+template <typename Stops> const char* BVHReader::readUntil(Stops stops) {
     text.clear();
     while (available()) {
-        const char* start = block.data() + at;
-        const char* end = block.data() + length;
-        const char* stop = start;
+        char* start = block.data() + at;
+        char* end = block.data() + length;
+        char* stop = start;
         while (stop < end && !stops(*stop)) {
             stop++;
         }
-        text.append(start, stop);
         at = static_cast<std::size_t>(stop - block.data());
+        if (stop < end && text.empty()) {
+            // Within the block: the consumed stop becomes the terminator,
+            // and the text is read where it lies.
+            *stop = '\0';
+            at++;
+            return start;
+        }
+        text.append(start, stop);
         if (stop < end) {
             at++;
-            return;
+            break;
         }
     }
+    return text.c_str();
 }
 
 const char* BVHReader::word() {
     skipBlanks(true);
-    readUntil(isBlank);
-    return text.c_str();
+    return readUntil([](char c) { return isBlank(c); });
 }
 
 const char* BVHReader::restOfLine() {
     skipBlanks(false);
-    readUntil(isLineEnd);
-    std::size_t kept = text.size();
-    while (kept > 0 && isBlank(text[kept - 1])) {
+    char* line = const_cast<char*>(readUntil([](char c) { return isLineEnd(c); }));
+    std::size_t kept = std::strlen(line);
+    while (kept > 0 && isBlank(line[kept - 1])) {
         kept--;
     }
-    text.resize(kept);
-    return text.c_str();
+    line[kept] = '\0';
+    return line;
 }
 
 const char* BVHReader::restOfLineFromWord() {
     skipBlanks(true);
-    readUntil(isLineEnd);
-    return text.c_str();
+    return readUntil([](char c) { return isLineEnd(c); });
 }
 
 void BVHReader::skipBlock() {
     // Counted, not recursed: the nesting may be as deep as the file is long.
     unsigned long long depth = 1;
     while (depth > 0) {
-        word();
-        if (text.empty()) {
+        const char* next = word();
+        if (!*next) {
             return;
         }
-        if (text == "{") {
+        if (std::strcmp(next, "{") == 0) {
             depth++;
-        } else if (text == "}") {
+        } else if (std::strcmp(next, "}") == 0) {
             depth--;
         }
     }

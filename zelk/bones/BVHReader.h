@@ -44,8 +44,8 @@ private:
     bool available();
     // Skips blanks, line ends too when lines is set.
     void skipBlanks(bool lines);
-    // Appends the bytes up to one that stops (consumed, not appended).
-    template <typename Stops> void readUntil(Stops stops);
+    // The text up to a byte that stops it (consumed, not part of the text).
+    template <typename Stops> const char* readUntil(Stops stops);
 
     File* file;
     std::vector<char> block;
