@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <iomanip>
@@ -303,6 +304,31 @@ TEST_F(BVHFiles, DeepNestingIsCutOffWithoutExhaustingTheStack) {
     body.updateAnimations();
     std::string printed = zelk::test::captureStdout([&] { body.print(); });
     EXPECT_NE(std::string::npos, printed.find("\nj0 position"));
+}
+
+TEST_F(BVHFiles, JointsBeyondTheLimitAreReadWithoutBones) {
+    std::vector<int> order(5000);
+    for (int at = 0; at < 5000; at++) {
+        order[at] = at;
+    }
+    std::shuffle(order.begin(), order.end(), std::mt19937(3));
+    std::string text = "HIERARCHY\nROOT r\n{\nCHANNELS 1 Yrotation\n";
+    for (int joint : order) {
+        text += "JOINT j" + std::to_string(joint) + "\n{\nCHANNELS 1 Yrotation\n}\n";
+    }
+    text += "}\nMOTION\nFrames: 2\nFrame Time: 1\n";
+    for (int frame = 1; frame <= 2; frame++) {
+        for (int value = 0; value < 5001; value++) {
+            text += std::to_string(frame) + (value < 5000 ? " " : "\n");
+        }
+    }
+    ASSERT_TRUE(load(text, 1));
+    EXPECT_EQ(4096u, body.getBonesSize());
+    EXPECT_EQ(" 0:-1 1:-2", frames(body.getBone(0)->animationAngle));
+    Bone2D* last = body.getBoneByName(("j" + std::to_string(order[4094])).c_str());
+    ASSERT_NE(nullptr, last);
+    EXPECT_EQ(" 0:-1 1:-2", frames(last->animationAngle));
+    EXPECT_EQ(nullptr, body.getBoneByName(("j" + std::to_string(order[4095])).c_str()));
 }
 
 TEST_F(BVHFiles, GarbageEndsWithoutACrash) {

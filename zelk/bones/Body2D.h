@@ -27,7 +27,8 @@ class BVHReader;
 // projected onto the XY (mode 0), XZ (1) or YZ (2) plane. Besides the strict
 // layout (single spaces or tabs, LF line ends) it reads what other tools
 // write: runs of blanks, CR LF line ends, a UTF-8 byte-order mark, indented
-// braces.
+// braces. Blocks nested deeper than 256 levels are skipped, and a file makes
+// at most 4096 bones.
 //
 // Ownership: the body owns every bone of its tree and deletes them when it
 // dies. The copy constructor is shallow; the copy is told cantDelete(),

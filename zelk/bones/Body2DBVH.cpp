@@ -13,6 +13,11 @@ namespace {
 // Blocks nested deeper than this are skipped whole: the bone tree is walked
 // recursively, so its depth must stay bounded whatever the file says.
 const unsigned int deepestBlock = 256;
+// Bones are kept in trees ordered by name and not balanced, so a file with
+// very many joints would take time growing with their square to read and
+// to walk. No skeleton comes near this; joints beyond it are read like a
+// duplicate joint, without a bone.
+const unsigned int mostBones = 4096;
 
 bool same(const char* word, const char* expected) {
     return std::strcmp(word, expected) == 0;
@@ -205,7 +210,8 @@ unsigned int Body2D::readHierarchy(BVHReader* reader, Bone2D* parent, Bone2D* bo
                 declared++;
             }
         } else if (same(word, "JOINT")) {
-            current = createBoneToSelected(reader->word());
+            const char* name = reader->word();
+            current = getBonesSize() < mostBones ? createBoneToSelected(name) : nullptr;
         } else if (same(word, "End")) {
             reader->word();
             current = nullptr;
