@@ -26,7 +26,8 @@ bool isSpace(char c) {
 
 } // namespace
 
-BVHReader::BVHReader(File* file) : file(file), block(blockSize), length(0), at(0) {}
+BVHReader::BVHReader(File* file)
+    : file(file), block(blockSize), length(0), at(0), finished(false) {}
 
 BVHReader::~BVHReader() {
     if (file && at < length) {
@@ -40,7 +41,7 @@ bool BVHReader::available() {
     }
     at = 0;
     length = 0;
-    if (!file) {
+    if (!file || finished) {
         return false;
     }
     long long before = file->getSeek64();
@@ -49,7 +50,8 @@ bool BVHReader::available() {
     if (before >= 0 && after > before) {
         length = std::min(static_cast<std::size_t>(after - before), block.size());
     }
-    return length > 0;
+    finished = length == 0;
+    return !finished;
 }
 
 void BVHReader::skipByteOrderMark() {

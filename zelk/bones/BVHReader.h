@@ -51,6 +51,8 @@ private:
     std::vector<char> block;
     std::size_t length;
     std::size_t at;
+    // The end of the file has been met.
+    bool finished;
     std::string text;
 };
 

@@ -105,8 +105,9 @@ public:
     static bool printMatrix(float (*matrix)[3]);
     static bool printVector(float* vector);
 
-    // Animations, bone's children and the name cleared; every attached
-    // object detached; vector (0, 1), angle 0.
+    // Clears both animations, the child set (the children stay alive) and
+    // the name, detaches every object; vector (0, 1), angle 0; the position
+    // stays.
     void cleanBone();
 
     // The child set, ordered by name; children are never deleted. Null, the
