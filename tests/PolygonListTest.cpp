@@ -248,7 +248,7 @@ TEST(PolygonList, ReadsEveryElementPresentBelowTheCountInNumberOrder) {
                           polygonElement(0, 1.f) + polygonElement(3, 3.f) +
                           "<polygon_01 vCount=\"3\"/><polygon_x/>" +
                           "</mesh_0><mesh_1 pCount=\"1\">" + polygonElement(0, 1.f) +
-                          polygonElement(2, 2.f) + "</mesh_1><mesh_2/>");
+                          polygonElement(2, 2.f) + polygonElement(0, 4.f) + "</mesh_1><mesh_2/>");
     Probe<Polygon2DList> list;
     ASSERT_TRUE(list.readFromXML(&document.xml, 0));
     EXPECT_STREQ(document.xml.getSelectedName(), "root");
@@ -256,8 +256,10 @@ TEST(PolygonList, ReadsEveryElementPresentBelowTheCountInNumberOrder) {
     EXPECT_EQ(list.at(0)->getVertexPosition(0).x, 1.f);
     EXPECT_EQ(list.at(1)->getVertexPosition(0).x, 2.f);
 
+    // Below the count only, and the first element of a name.
     ASSERT_TRUE(list.readFromXML(&document.xml, 1));
     ASSERT_EQ(list.getPolygonSize(), 1u);
+    EXPECT_EQ(list.at(0)->getVertexPosition(0).x, 1.f);
     // Without "pCount" nothing is read, and that is not a failure.
     ASSERT_TRUE(list.readFromXML(&document.xml, 2));
     EXPECT_EQ(list.getPolygonSize(), 0u);
