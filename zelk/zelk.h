@@ -2,6 +2,11 @@
 #define ZELK_ZELK_H
 
 // Every header of the engine.
+#include "zelk/Audio.h"
+#include "zelk/Audio2D.h"
+#include "zelk/Audio3D.h"
+#include "zelk/AudioBuffer.h"
+#include "zelk/AudioList.h"
 #include "zelk/BinaryConverter.h"
 #include "zelk/Camera2D.h"
 #include "zelk/File.h"
@@ -29,6 +34,9 @@
 #include "zelk/TypeVec2.h"
 #include "zelk/TypeVec3.h"
 #include "zelk/TypeVec4.h"
+#include "zelk/WindowEvents.h"
+#include "zelk/WindowEventsLoader.h"
+#include "zelk/WindowSystemInput.h"
 #include "zelk/WrapInt.h"
 #include "zelk/XML.h"
 #include "zelk/animation/AnimationCallback.h"
@@ -59,6 +67,7 @@
 #include "zelk/collision/MathCollision.h"
 #include "zelk/collision/RectangleContact.h"
 #include "zelk/collision/Vecs2f32.h"
+#include "zelk/embedded/BuiltInImages.h"
 #include "zelk/light/Light.h"
 #include "zelk/light/Light2D.h"
 #include "zelk/material/Material.h"
