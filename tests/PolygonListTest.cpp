@@ -333,6 +333,27 @@ TEST(AnimatedPolygonList, ShowsTheFrameItsAnimationValueTruncates) {
     EXPECT_EQ(list.polygons.get(1)->frameUsing, vec2ui32(0u, 0u));
 }
 
+TEST(AnimatedPolygonList, ValuesBeyondThirtyTwoBitsShowFrameZero) {
+    AnimatedPolygon2DList list;
+    Polygon2D framed(3);
+    framed.setPolygonUVFrames(4, 4);
+    list.addPolygon(framed);
+    ASSERT_TRUE(list.newAnimationFramesToPolygon(0));
+    ASSERT_TRUE(list.selectAnimationFramesFromPolygon(0));
+    list.selectedAnimationAddInterpolationLine(0.f, 1e20f);
+    list.selectedAnimationAddInterpolationLine(1.f, 0.f);
+    list.selectedAnimationAddInterpolationLine(2.f, -1.5f);
+    list.polygons.get(0)->framesGetAnimation()->setSpeed(0.f);
+    ASSERT_TRUE(list.selectedAnimationPlayForwardIn(0.f));
+    list.polygons.get(0)->usePolygonUVFrame(vec2ui32(2u, 2u));
+    list.updateFramesAnimations();
+    EXPECT_EQ(list.polygons.get(0)->frameUsing, vec2ui32(0u, 0u));
+    // Truncated toward zero, -1.5 is -1: position 2^32 - 1 of the grid.
+    ASSERT_TRUE(list.selectedAnimationPlayForwardIn(2.f));
+    list.updateFramesAnimations();
+    EXPECT_EQ(list.polygons.get(0)->frameUsing, vec2ui32(3u, 1073741823u));
+}
+
 TEST(AnimatedPolygonList, OnlyThePolygonThatCreatedAnAnimationAdvancesIt) {
     AnimatedPolygon2DList list;
     addPolygonOf(&list, 3, 0.f);
