@@ -49,6 +49,13 @@ std::vector<Bytes> packetsOf(PackageGroup& group) {
     return packets;
 }
 
+// The packets a sender makes of the data with the default pack size.
+std::vector<Bytes> split(Bytes& data, unsigned int id) {
+    PackageGroup sender;
+    EXPECT_TRUE(sender.addVector(data.data(), static_cast<unsigned int>(data.size()), id, 0));
+    return packetsOf(sender);
+}
+
 bool take(PackageGroup& group, Bytes packet) {
     return group.addPackage(packet.data(), static_cast<unsigned int>(packet.size()));
 }
@@ -235,9 +242,8 @@ TEST(PackageSplit, AGroupThatStillHoldsPackagesRefusesANewVectorAndEmpties) {
 
 TEST(PackageJoin, PackagesArrivingInAnyOrderAreJoinedByPosition) {
     Bytes data = pattern(2500);
-    PackageGroup sender;
-    ASSERT_TRUE(sender.addVector(data.data(), 2500, 9, 0));
-    std::vector<Bytes> packets = packetsOf(sender);
+    std::vector<Bytes> packets = split(data, 9);
+    ASSERT_EQ(3u, packets.size());
 
     PackageGroup receiver;
     receiver.addPackageBegin();
@@ -260,9 +266,8 @@ TEST(PackageJoin, PackagesArrivingInAnyOrderAreJoinedByPosition) {
 
 TEST(PackageJoin, ForeignOrRepeatedPacketsAreRefusedWithoutDisturbingTheGroup) {
     Bytes data = pattern(3000);
-    PackageGroup sender;
-    ASSERT_TRUE(sender.addVector(data.data(), 3000, 4, 0));
-    std::vector<Bytes> packets = packetsOf(sender);
+    std::vector<Bytes> packets = split(data, 4);
+    ASSERT_EQ(3u, packets.size());
 
     PackageGroup receiver;
     receiver.addPackageBegin();
@@ -333,6 +338,63 @@ TEST(PackageJoin, AGroupLeftWithACountOfOneStillSplitsIntoReceivablePackages) {
     PackageGroup receiver;
     for (const Bytes& one : packetsOf(group))
         EXPECT_TRUE(take(receiver, one));
+    ASSERT_TRUE(receiver.addPackageEnd());
+    EXPECT_EQ(data, joined(receiver));
+}
+
+TEST(PackageTree, PackagesAreReadInPositionOrderWhateverOrderTheyCameIn) {
+    // Runs in order, backwards, scattered, and after removals of the
+    // greatest and of inner positions.
+    std::vector<unsigned int> arrival = {10, 11, 12, 5, 4, 13, 0, 20, 7, 21, 22, 1};
+    std::vector<Package*> packages;
+    PackageGroup::PackageTree tree;
+    for (unsigned int position : arrival) {
+        packages.push_back(new Package());
+        packages.back()->setHeader(position, 0, 0);
+        EXPECT_TRUE(tree.add(packages.back())) << position;
+    }
+    Package repeated;
+    repeated.setHeader(22, 0, 0);
+    EXPECT_FALSE(tree.add(&repeated));
+
+    auto positions = [&tree] {
+        std::vector<unsigned int> read;
+        for (unsigned int i = 0; tree.getPackageInPosition(i); i++)
+            read.push_back(tree.getPackageInPosition(i)->getPosition());
+        return read;
+    };
+    EXPECT_EQ(std::vector<unsigned int>({0, 1, 4, 5, 7, 10, 11, 12, 13, 20, 21, 22}), positions());
+    EXPECT_EQ(13u, tree.getPackageInPosition(8)->getPosition());
+    EXPECT_EQ(1u, tree.getPackageInPosition(1)->getPosition());
+    EXPECT_EQ(nullptr, tree.getPackageInPosition(12));
+
+    EXPECT_TRUE(tree.remove(tree.getPackage(22)));
+    EXPECT_TRUE(tree.remove(tree.getPackage(10)));
+    EXPECT_FALSE(tree.remove(&repeated));
+    Package later;
+    later.setHeader(30, 0, 0);
+    EXPECT_TRUE(tree.add(&later));
+    EXPECT_TRUE(tree.add(&repeated));
+    EXPECT_EQ(std::vector<unsigned int>({0, 1, 4, 5, 7, 11, 12, 13, 20, 21, 22, 30}), positions());
+    EXPECT_EQ(nullptr, tree.getPackage(10));
+    EXPECT_EQ(&later, tree.getPackage(30));
+
+    tree.clean();
+    EXPECT_EQ(nullptr, tree.getPackageInPosition(0));
+    EXPECT_TRUE(tree.add(&later));
+    EXPECT_EQ(&later, tree.getPackageInPosition(0));
+    for (Package* package : packages)
+        delete package;
+}
+
+TEST(PackageJoin, ManyPackagesInOrderJoinBack) {
+    Bytes data = pattern(1 << 20);
+    PackageGroup sender;
+    ASSERT_TRUE(sender.addVector(data.data(), 1 << 20, 3, 100));
+    ASSERT_EQ(10486u, sender.getPackages());
+    PackageGroup receiver;
+    for (unsigned int i = 0; i < sender.getPackages(); i++)
+        ASSERT_TRUE(receiver.addPackage(sender.getVector(i), sender.getVectorSize(i))) << i;
     ASSERT_TRUE(receiver.addPackageEnd());
     EXPECT_EQ(data, joined(receiver));
 }

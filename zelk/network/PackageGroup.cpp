@@ -5,6 +5,12 @@
 namespace zelk {
 namespace network {
 
+PackageGroup::PackageTree::PackageTree() : greatest(nullptr), visited(nullptr), walked(0) {}
+
+PackageGroup::PackageTree::~PackageTree() {
+    clean();
+}
+
 bool PackageGroup::PackageTree::firstBiggerSecond(Package* first, Package* second) {
     return first->getPosition() > second->getPosition();
 }
@@ -13,10 +19,73 @@ bool PackageGroup::PackageTree::firstEqualSecond(Package* first, Package* second
     return first->getPosition() == second->getPosition();
 }
 
+bool PackageGroup::PackageTree::add(Package* package) {
+    forgetWalk();
+    if (greatest && !greatest->right && firstBiggerSecond(package, greatest->value)) {
+        Leaf* leaf = new Leaf();
+        leaf->value = package;
+        greatest->right = leaf;
+        greatest = leaf;
+        incrementSize();
+        return true;
+    }
+    if (!BinaryTree<Package*>::add(package))
+        return false;
+    if (!greatest || firstBiggerSecond(package, greatest->value)) {
+        greatest = root;
+        while (greatest->right)
+            greatest = greatest->right;
+    }
+    return true;
+}
+
+bool PackageGroup::PackageTree::remove(Package* package) {
+    forgetWalk();
+    greatest = nullptr;
+    if (!BinaryTree<Package*>::remove(package))
+        return false;
+    for (greatest = root; greatest && greatest->right;)
+        greatest = greatest->right;
+    return true;
+}
+
+void PackageGroup::PackageTree::clean() {
+    forgetWalk();
+    greatest = nullptr;
+    BinaryTree<Package*>::clean();
+}
+
 Package* PackageGroup::PackageTree::getPackage(unsigned int position) {
     Package probe;
     probe.setHeader(position, 0, 0);
     return getElement(&probe);
+}
+
+Package* PackageGroup::PackageTree::getPackageInPosition(unsigned int index) {
+    if (index >= size())
+        return nullptr;
+    if (walked == 0 || index + 1 < walked) {
+        forgetWalk();
+        pushLeftSide(root);
+    }
+    while (walked <= index) {
+        visited = pending.back();
+        pending.pop_back();
+        pushLeftSide(visited->right);
+        walked++;
+    }
+    return visited->value;
+}
+
+void PackageGroup::PackageTree::forgetWalk() {
+    pending.clear();
+    visited = nullptr;
+    walked = 0;
+}
+
+void PackageGroup::PackageTree::pushLeftSide(Leaf* node) {
+    for (; node; node = node->left)
+        pending.push_back(node);
 }
 
 PackageGroup::PackageGroup() : vector(nullptr), vectorSize(0), packSize(defaultPackSize), id(0) {}
@@ -169,7 +238,7 @@ void PackageGroup::cleanGroup() {
 }
 
 Package* PackageGroup::packageAt(unsigned int i) {
-    return tree.getElementInPosition(i);
+    return tree.getPackageInPosition(i);
 }
 
 } // namespace network

@@ -4,6 +4,8 @@
 #include "zelk/network/Package.h"
 #include "zelk/vector/BinaryTree.h"
 
+#include <vector>
+
 namespace zelk {
 namespace network {
 
@@ -23,19 +25,49 @@ class PackageGroup {
 public:
     // The packages ordered by position; a second package at a position is
     // refused. The tree does not own them: the group does.
+    //
+    // Packages mostly come in position order, which makes the tree a list.
+    // So the tree keeps the leaf of the greatest position, where a package
+    // past it is appended at once, and the state of its last in-order walk,
+    // which reading position after position continues. Change it through
+    // its own add, remove and clean, never through a BinaryTree reference,
+    // which would bypass them.
     class PackageTree : public zelk::vector::BinaryTree<Package*> {
     public:
+        PackageTree();
+        ~PackageTree() override;
+        PackageTree(const PackageTree&) = delete;
+        PackageTree& operator=(const PackageTree&) = delete;
+
         bool firstBiggerSecond(Package* first, Package* second) override;
         bool firstEqualSecond(Package* first, Package* second) override;
+        bool add(Package* package);
+        bool remove(Package* package);
+        void clean() override;
         // The package at the position, or null.
         Package* getPackage(unsigned int position);
+        // The package at an ascending index, or null past the end.
+        Package* getPackageInPosition(unsigned int index);
         // Visits the packages in ascending position order.
         template <typename Visit> void forEach(Visit visit) {
-            walk(true, [&visit](zelk::vector::BinaryLeaf<Package*>* node) {
+            walk(true, [&visit](Leaf* node) {
                 visit(node->value);
                 return true;
             });
         }
+
+    private:
+        typedef zelk::vector::BinaryLeaf<Package*> Leaf;
+
+        void forgetWalk();
+        void pushLeftSide(Leaf* node);
+
+        Leaf* greatest;
+        // Leaves still to be visited, the next on top; walked counts the
+        // leaves visited, the last of them being visited.
+        std::vector<Leaf*> pending;
+        Leaf* visited;
+        unsigned int walked;
     };
 
     static const unsigned int defaultPackSize = 1000;

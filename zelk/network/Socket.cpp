@@ -89,6 +89,16 @@ void Socket::readPeer(const sockaddr_in& peer, Adress* adress) {
     adress->setPort(platform::socketAddressPort(peer));
 }
 
+unsigned int Socket::receiveFromPeer(void* buffer, unsigned int size, Adress* from,
+                                     sockaddr_in* sender) {
+    if (!buffer || size == 0 || !from)
+        return 0;
+    cleanAdress(sender);
+    int received = receiveStreamFrom(socket, sender, buffer, size);
+    readPeer(*sender, from);
+    return static_cast<unsigned int>(received);
+}
+
 int receiveStreamFromNonBlock(int socket, sockaddr_in* from, void* buffer, unsigned int size) {
     return static_cast<int>(platform::socketReceive(socket, from, buffer, size, false));
 }

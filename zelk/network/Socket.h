@@ -63,6 +63,10 @@ protected:
     // Copies the peer's ip and port into the address; a zero ip or port in
     // the peer leaves that part as it was.
     static void readPeer(const sockaddr_in& peer, Adress* adress);
+    // Receives one block on the socket, its sender into *sender and *from;
+    // the count, 0 for a null argument, size 0 or a failure.
+    unsigned int receiveFromPeer(void* buffer, unsigned int size, Adress* from,
+                                 sockaddr_in* sender);
 
     sockaddr_in address;
     int socket;

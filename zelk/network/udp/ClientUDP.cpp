@@ -20,12 +20,8 @@ bool ClientUDP::sendStream(Adress to, void* data, unsigned int size) {
 }
 
 unsigned int ClientUDP::receiveStream(void* buffer, unsigned int size, Adress* from) {
-    if (!buffer || size == 0 || !from)
-        return 0;
-    sockaddr_in sender = getAdress(0u);
-    int received = receiveStreamFrom(socket, &sender, buffer, size);
-    readPeer(sender, from);
-    return static_cast<unsigned int>(received);
+    sockaddr_in sender;
+    return receiveFromPeer(buffer, size, from, &sender);
 }
 
 void ClientUDP::loadNewSendAdress(unsigned int ip) {

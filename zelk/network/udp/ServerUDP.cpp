@@ -39,14 +39,11 @@ bool ServerUDP::sendStream(Adress to, void* data, unsigned int size) {
 }
 
 unsigned int ServerUDP::receiveStream(void* buffer, unsigned int size, Adress* from) {
-    if (!buffer || size == 0 || !from)
-        return 0;
-    sockaddr_in sender = getAdress(0u);
-    int received = receiveStreamFrom(socket, &sender, buffer, size);
-    readPeer(sender, from);
+    sockaddr_in sender;
+    unsigned int received = receiveFromPeer(buffer, size, from, &sender);
     if (received > 0 && !adresses.getAdress(*from))
         adresses.addAdress(*from, sender);
-    return static_cast<unsigned int>(received);
+    return received;
 }
 
 } // namespace udp
