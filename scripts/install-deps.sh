@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsfml-dev libbox2d-dev libglew-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev
   libpugixml-dev libsqlite3-dev libjpeg-dev
+  fonts-dejavu-core
   xvfb xauth
 )
 

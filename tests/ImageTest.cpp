@@ -8,10 +8,12 @@
 #include <SFML/Graphics/Image.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <jpeglib.h>
 #include <string>
 
@@ -145,6 +147,28 @@ TEST(Image2D, NamesTakenFromTheImageItself) {
     ASSERT_TRUE(image.setFileName("dir/tile.png"));
     EXPECT_TRUE(image.setFileName(image.getFileName()));
     EXPECT_STREQ(image.getFileName(), "dir/tile.png");
+}
+
+// Each stream in a heap block of just the bytes the type needs, so that a
+// read beyond them shows under AddressSanitizer.
+uint8_t streamTypeOf(std::initializer_list<unsigned char> bytes) {
+    unsigned char* block = new unsigned char[bytes.size()];
+    std::copy(bytes.begin(), bytes.end(), block);
+    uint8_t type = Image2D::getStreamType(block);
+    delete[] block;
+    return type;
+}
+
+TEST(Image2D, StreamTypeOfUnmeasuredDataReadsOnlyTheBytesThatDecide) {
+    EXPECT_EQ(streamTypeOf({0xFF, 0xD8}), 33);
+    EXPECT_EQ(streamTypeOf({0xFF, 0xD8, 0xFF, 0xE0, 0x00}), 33);
+    EXPECT_EQ(streamTypeOf({0xFF, 0xD8, 0x00, 0x00}), 33);
+    EXPECT_EQ(streamTypeOf({0x89, 'P', 'N', 'G'}), 34);
+    EXPECT_EQ(streamTypeOf({0xFF, 0xD9}), 0);
+    EXPECT_EQ(streamTypeOf({0x89, 'P', 'N', 'g'}), 0);
+    EXPECT_EQ(streamTypeOf({'G', 'I', 'F', '8', '9', 'a'}), 0);
+    EXPECT_EQ(streamTypeOf({'B', 'M', 0x36, 0x00}), 0);
+    EXPECT_EQ(Image2D::getStreamType(nullptr), 0);
 }
 
 TEST(Image2D, StreamTypesReadNoFurtherThanTheData) {

@@ -1,4 +1,5 @@
 #include "zelk/vector/Stack.h"
+#include "zelk/WindowEvents.h"
 #include "zelk/vector/Array.h"
 
 #include <gtest/gtest.h>
@@ -24,17 +25,14 @@ struct ChannelLink {
     ChannelLink(Bone* bone, unsigned char channel) : bone(bone), channel(channel) {}
 };
 
-// Stand-in for the input record's ctrlPressed: it owns a stack of its own.
-// Each record notes its number and pushes it into its stack; its destructor
-// logs the number.
-struct CtrlPressed {
+// The input record's ctrlPressed, numbered: each record pushes its number into
+// its own stack of keys, and its destructor logs the number before the
+// record's own destructor frees that stack.
+struct CtrlPressed : zelk::WindowEvents::ctrlPressed {
     static int created;
     static std::vector<int> destroyed;
     int number;
-    Stack<unsigned int> keys;
     CtrlPressed() : number(created++) { keys.pushBack(static_cast<unsigned int>(number)); }
-    CtrlPressed(const CtrlPressed&) = delete;
-    CtrlPressed& operator=(const CtrlPressed&) = delete;
     ~CtrlPressed() { destroyed.push_back(number); }
 };
 int CtrlPressed::created = 0;
@@ -144,7 +142,7 @@ TEST(Array, DeletingRecordsRunsEachDestructorLastFirst) {
     }
     EXPECT_EQ((std::vector<int>{2, 1, 0, 4, 3}), CtrlPressed::destroyed);
 
-    Stack<CtrlPressed> stack;
+    Stack<zelk::WindowEvents::ctrlPressed> stack;
     stack.clean();
     EXPECT_EQ(0u, stack.size());
 }

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <dirent.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -23,14 +24,24 @@ int threadsOfProcess() {
     return count;
 }
 
+// Polls the condition until it holds or half a minute of real time has
+// passed, however slowly a busy machine runs the threads; answers the last
+// reading.
+bool waitFor(const std::function<bool()>& condition) {
+    auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    bool holds = condition();
+    while (!holds && std::chrono::steady_clock::now() < limit) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        holds = condition();
+    }
+    return holds;
+}
+
 // Waits until the process has the given number of threads (the system takes
 // a moment to retire a detached one); answers the last count seen.
 int waitForThreadCount(int expected) {
     int count = threadsOfProcess();
-    for (int tries = 0; tries < 200 && count != expected; ++tries) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        count = threadsOfProcess();
-    }
+    waitFor([&] { return (count = threadsOfProcess()) == expected; });
     return count;
 }
 
@@ -40,12 +51,13 @@ void* countUp(void* param) {
 }
 
 // Sleeps in short steps until the flag is set or a limit passes; every sleep
-// is a point where the thread can be cancelled.
+// is a point where the thread can be cancelled. The limit is far beyond any
+// test, so a sleeper still runs however long the test thread was held up.
 struct Sleeper {
     std::atomic<bool> stop{false};
     std::atomic<bool> started{false};
     std::atomic<bool> finished{false};
-    int limitMilliseconds = 1000;
+    static constexpr int limitMilliseconds = 60000;
 };
 
 void* sleepUntilStopped(void* param) {
@@ -58,8 +70,7 @@ void* sleepUntilStopped(void* param) {
 }
 
 void waitUntil(const std::atomic<bool>& flag) {
-    for (int tries = 0; tries < 1000 && !flag; ++tries)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    waitFor([&] { return flag.load(); });
 }
 
 TEST(ThreadTest, NullFunctionLeavesTheObjectIdle) {
@@ -102,7 +113,6 @@ TEST(ThreadTest, TimedWaitKeepsARunningThreadAndForgetsAnEndedOne) {
 TEST(ThreadTest, KillEndsTheThreadBeforeItFinishes) {
     int before = threadsOfProcess();
     Sleeper sleeper;
-    sleeper.limitMilliseconds = 60000;
     Thread thread(sleepUntilStopped, &sleeper);
     waitUntil(sleeper.started);
     EXPECT_EQ(threadsOfProcess(), before + 1);
@@ -116,7 +126,6 @@ TEST(ThreadTest, KillEndsTheThreadBeforeItFinishes) {
 TEST(ThreadTest, StartingAgainEndsTheRunningThreadFirst) {
     int before = threadsOfProcess();
     Sleeper first;
-    first.limitMilliseconds = 60000;
     std::atomic<int> runs{0};
     Thread thread(sleepUntilStopped, &first);
     waitUntil(first.started);
@@ -133,7 +142,6 @@ TEST(ThreadTest, DestroyingRunningThreadsLeavesNoThreadBehind) {
     {
         Thread* threads[8];
         for (int i = 0; i < 8; ++i) {
-            sleepers[i].limitMilliseconds = 60000;
             threads[i] = new Thread(sleepUntilStopped, &sleepers[i]);
         }
         for (Sleeper& sleeper : sleepers)

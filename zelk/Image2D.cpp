@@ -172,14 +172,20 @@ bool Image2D::draw(unsigned char* data) {
     return true;
 }
 
-uint8 Image2D::getStreamType(unsigned char* data, unsigned int size) {
-    if (data == nullptr || size < 2)
+uint8 Image2D::getStreamType(unsigned char* data) {
+    if (data == nullptr)
         return 0;
     if (data[0] == 0xFF)
         return data[1] == 0xD8 ? streamJPEG : 0;
-    if (size >= 4 && data[0] == 0x89 && data[1] == 'P' && data[2] == 'N' && data[3] == 'G')
+    if (data[0] == 0x89 && data[1] == 'P' && data[2] == 'N' && data[3] == 'G')
         return streamPNG;
     return 0;
+}
+
+uint8 Image2D::getStreamType(unsigned char* data, unsigned int size) {
+    if (data == nullptr || size < 2 || (data[0] != 0xFF && size < 4))
+        return 0;
+    return getStreamType(data);
 }
 
 // The copy is made before the old text goes, which may be the very same.

@@ -50,8 +50,12 @@ public:
     // must hold that many.
     bool draw(unsigned char* data);
 
-    // streamJPEG, streamPNG, or 0 for anything else or data too short to
-    // tell; reads no more than `size` bytes.
+    // streamJPEG, streamPNG, or 0 for anything else (or null). Reads the
+    // first byte, then the second when the first is 0xFF, or up to the first
+    // four otherwise: data must hold that many bytes.
+    static uint8 getStreamType(unsigned char* data);
+    // The same for data of a known length: data too short to tell is 0, and
+    // no more than `size` bytes are read.
     static uint8 getStreamType(unsigned char* data, unsigned int size);
 
     bool setName(char* name);

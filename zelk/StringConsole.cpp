@@ -73,7 +73,8 @@ int String::consoleClear() {
 }
 
 char* String::clipboardRead() {
-    return platform::Clipboard::read();
+    std::string contents = platform::Clipboard::read();
+    return contents.empty() ? nullptr : strCopy(contents.c_str());
 }
 
 bool String::clipboardClean() {

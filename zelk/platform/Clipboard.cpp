@@ -1,5 +1,4 @@
 #include "zelk/platform/Clipboard.h"
-#include "zelk/String.h"
 
 #include <SFML/Window/Clipboard.hpp>
 #include <X11/Xlib.h>
@@ -48,25 +47,22 @@ private:
 
 } // namespace
 
-char* Clipboard::read() {
+std::string Clipboard::read() {
     DisplayHold display;
     if (!display.opened()) {
-        return nullptr;
+        return std::string();
     }
     std::lock_guard<std::mutex> lock(guard);
     std::basic_string<sf::Uint32> contents = sf::Clipboard::getString().toUtf32();
     contents = contents.substr(0, contents.find(sf::Uint32(0)));
-    if (contents.empty()) {
-        return nullptr;
-    }
     if (contents == sevenBit(written)) {
-        return String::strCopy(written.c_str());
+        return written;
     }
     std::string bytes;
     for (sf::Uint32 c : contents) {
         bytes += static_cast<char>(c <= 255 ? c : '?');
     }
-    return String::strCopy(bytes.c_str());
+    return bytes;
 }
 
 bool Clipboard::clean() {

@@ -1,6 +1,8 @@
 #ifndef ZELK_PLATFORM_CLIPBOARD_H
 #define ZELK_PLATFORM_CLIPBOARD_H
 
+#include <string>
+
 namespace zelk {
 namespace platform {
 
@@ -13,9 +15,9 @@ namespace platform {
 // cannot open one) and answers null or false when none can.
 class Clipboard {
 public:
-    // A new text (new[]) of the clipboard's contents up to the first NUL
-    // character; null when there is none or it is empty.
-    static char* read();
+    // The clipboard's contents up to the first NUL character; empty when
+    // there is none.
+    static std::string read();
     static bool clean();
     // Puts the text on the clipboard; false for a null text.
     static bool write(const char* text);

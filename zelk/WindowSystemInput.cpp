@@ -1,0 +1,34 @@
+#include "zelk/WindowSystemInput.h"
+
+#include <SFML/Window/Keyboard.hpp>
+#include <SFML/Window/Mouse.hpp>
+#include <SFML/Window/Window.hpp>
+
+namespace zelk {
+
+size2ui32 SFMLWindowInput::getWindowSize() {
+    sf::Vector2u size = window.getSize();
+    return size2ui32(size.x, size.y);
+}
+
+vec2i32 SFMLWindowInput::getMousePosition() {
+    sf::Vector2i position = sf::Mouse::getPosition(window);
+    return vec2i32(position.x, position.y);
+}
+
+vec2i32 SFMLWindowInput::getMouseDesktopPosition() {
+    sf::Vector2i position = sf::Mouse::getPosition();
+    return vec2i32(position.x, position.y);
+}
+
+bool SFMLWindowInput::isKeyDown(int key) {
+    return key >= 0 && key < sf::Keyboard::KeyCount &&
+           sf::Keyboard::isKeyPressed(static_cast<sf::Keyboard::Key>(key));
+}
+
+bool SFMLWindowInput::isMouseButtonDown(int button) {
+    return button >= 0 && button < sf::Mouse::ButtonCount &&
+           sf::Mouse::isButtonPressed(static_cast<sf::Mouse::Button>(button));
+}
+
+} // namespace zelk
