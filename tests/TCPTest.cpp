@@ -28,31 +28,29 @@ using zelk::test::Watchdog;
 
 namespace {
 
-// Reads until size bytes have come or the connection gives no more.
-std::string receiveAll(ServerTCP& server, Adress client, unsigned int size) {
+// Reads with the read operation until size bytes have come or it gives no
+// more.
+template <typename Read> std::string receiveAll(unsigned int size, Read read) {
     std::string text(size, '\0');
     unsigned int got = 0;
     while (got < size) {
-        unsigned int read = server.receiveStream(&text[got], size - got, client);
-        if (read == 0)
+        unsigned int count = read(&text[got], size - got);
+        if (count == 0)
             break;
-        got += read;
+        got += count;
     }
     text.resize(got);
     return text;
 }
 
+std::string receiveAll(ServerTCP& server, Adress client, unsigned int size) {
+    return receiveAll(
+        size, [&](char* at, unsigned int room) { return server.receiveStream(at, room, client); });
+}
+
 std::string receiveAll(ClientTCP& client, unsigned int size) {
-    std::string text(size, '\0');
-    unsigned int got = 0;
-    while (got < size) {
-        unsigned int read = client.receiveStream(&text[got], size - got);
-        if (read == 0)
-            break;
-        got += read;
-    }
-    text.resize(got);
-    return text;
+    return receiveAll(size,
+                      [&](char* at, unsigned int room) { return client.receiveStream(at, room); });
 }
 
 // A server listening on a free loopback port, and a client connected to it
