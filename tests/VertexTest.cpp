@@ -15,17 +15,9 @@ using zelk::shape::Vertex2DAnimatedUV;
 using zelk::shape::Vertex2DWithUV;
 using zelk::test::captureStdout;
 using zelk::test::documentText;
+using zelk::test::RootDocument;
 
 namespace {
-
-// A document "<root>...</root>" with the root selected.
-struct Document {
-    explicit Document(const char* children = "")
-        : xml(("<root>" + std::string(children) + "</root>").c_str()) {
-        xml.selectRoot();
-    }
-    XML xml;
-};
 
 void expectUV(vec2f32 uv, float x, float y) {
     EXPECT_FLOAT_EQ(uv.x, x);
@@ -93,7 +85,7 @@ TEST(Vertex, TexturedSettersOnAnAnimatedVertexChangeOnlyTheShownCoordinate) {
 }
 
 TEST(Vertex, EachKindWritesItsAttributesInOrderAndLeavesTheCursorOnTheParent) {
-    Document document;
+    RootDocument document;
     Vertex2D plain;
     plain.position = vec2f32(1.f, 0.25f);
     plain.color = zelk::color4f32(1.f, 0.5f, 0.f, 1.f);
@@ -120,7 +112,7 @@ TEST(Vertex, EachKindWritesItsAttributesInOrderAndLeavesTheCursorOnTheParent) {
 }
 
 TEST(Vertex, AnimatedVertexReadsBackWhatItWrote) {
-    Document document;
+    RootDocument document;
     Vertex2DAnimatedUV written;
     written.position = vec2f32(-2.5f, 7.f);
     written.color = zelk::color4f32(0.25f, 0.5f, 0.75f, 0.125f);
@@ -143,10 +135,10 @@ TEST(Vertex, AnimatedVertexReadsBackWhatItWrote) {
 }
 
 TEST(Vertex, ReadingKeepsFieldsWhoseAttributesAreMissing) {
-    Document document("<Vertex_3 type=\"1\" x=\"4.5\"/>"
-                      "<Vertex_4 x=\"9.0\"/>"
-                      "<Vertex_5 type=\"2\" x=\"1.0\" uvX=\"0.5\" uvY=\"0.25\"/>"
-                      "<Vertex_6 type=\"1\" x=\"many\"/>");
+    RootDocument document("<Vertex_3 type=\"1\" x=\"4.5\"/>"
+                          "<Vertex_4 x=\"9.0\"/>"
+                          "<Vertex_5 type=\"2\" x=\"1.0\" uvX=\"0.5\" uvY=\"0.25\"/>"
+                          "<Vertex_6 type=\"1\" x=\"many\"/>");
     Vertex2D vertex;
     vertex.position = vec2f32(1.f, 2.f);
     ASSERT_TRUE(vertex.readFromXML(3, &document.xml));
@@ -175,7 +167,7 @@ TEST(Vertex, ReadingKeepsFieldsWhoseAttributesAreMissing) {
 }
 
 TEST(Vertex, StoredTypeIsReadCutToEightBitsAndZeroWhenAbsent) {
-    Document document("<Vertex_0 type=\"2\"/><Vertex_1 x=\"1.0\"/><Vertex_2 type=\"259\"/>");
+    RootDocument document("<Vertex_0 type=\"2\"/><Vertex_1 x=\"1.0\"/><Vertex_2 type=\"259\"/>");
     EXPECT_EQ(Vertex2D::readTypeFromXML(0, &document.xml), 2);
     EXPECT_EQ(Vertex2D::readTypeFromXML(1, &document.xml), 0);
     EXPECT_EQ(Vertex2D::readTypeFromXML(2, &document.xml), 3);
@@ -203,7 +195,7 @@ TEST(Vertex, WriterAnswersFalseWhenItWritesNothing) {
 }
 
 TEST(Vertex, SecondElementOfTheSameNameGetsItsOwnAttributes) {
-    Document document;
+    RootDocument document;
     Vertex2DAnimatedUV first, second;
     second.position = vec2f32(5.f, 5.f);
     ASSERT_TRUE(first.writeToXML(0, &document.xml));

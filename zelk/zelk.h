@@ -2,6 +2,11 @@
 #define ZELK_ZELK_H
 
 // Every header of the engine.
+#include "zelk/Audio.h"
+#include "zelk/Audio2D.h"
+#include "zelk/Audio3D.h"
+#include "zelk/AudioBuffer.h"
+#include "zelk/AudioList.h"
 #include "zelk/BinaryConverter.h"
 #include "zelk/Camera2D.h"
 #include "zelk/File.h"
@@ -86,6 +91,7 @@
 #include "zelk/shape/Curve2D.h"
 #include "zelk/shape/Curve3D.h"
 #include "zelk/shape/ElementXML.h"
+#include "zelk/shape/FixedPolygon2D.h"
 #include "zelk/shape/Hermite2D.h"
 #include "zelk/shape/Hermite3D.h"
 #include "zelk/shape/Line2D.h"

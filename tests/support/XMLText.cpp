@@ -6,6 +6,11 @@
 namespace zelk {
 namespace test {
 
+RootDocument::RootDocument(const std::string& children)
+    : xml(("<root>" + children + "</root>").c_str()) {
+    xml.selectRoot();
+}
+
 std::string documentText(XML& xml) {
     return captureStdout([&xml] { xml.print(); });
 }

@@ -69,6 +69,9 @@ protected:
     InterpolationLine1D* line1DAt(unsigned int position);
     // Applies the key frame's values to the line the last insertion made.
     void fillInsertedLine(Frame1D* frame);
+    // Adds a frame to the target, a group of this kind, in rebuildFrom.
+    static bool addKeyFrame(InterpolationGroup* target, KeyFrameValues values);
+    void fillFirstLine(Frame1D* first, Frame1D* second);
 
     float tempX;
 };

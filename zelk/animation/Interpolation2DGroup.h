@@ -55,6 +55,9 @@ public:
 protected:
     InterpolationLine2D* line2DAt(unsigned int position);
     void fillInsertedLine(Frame2D* frame);
+    // Adds a frame to the target, a group of this kind, in rebuildFrom.
+    static bool addKeyFrame(InterpolationGroup* target, KeyFrameValues values);
+    void fillFirstLine(Frame2D* first, Frame2D* second);
 
     float tempY;
 };

@@ -51,6 +51,7 @@ public:
 protected:
     InterpolationLine3D* line3DAt(unsigned int position);
     void fillInsertedLine(Frame3D* frame);
+    void fillFirstLine(Frame3D* first, Frame3D* second);
 
     float tempZ;
 };

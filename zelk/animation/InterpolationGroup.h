@@ -174,22 +174,62 @@ protected:
     InterpolationLine* lastLine();
     // Moves a new line from the end of the row to a position.
     bool placeLine(InterpolationLine* line, unsigned int position);
-    bool insertFrameSecond(float second);
+    void removeLine(InterpolationLine* line);
     void deleteLines();
     void clampAnimationSecond();
     void refreshRangeSeconds(bool startSecond, bool endSecond);
     bool wrapOrStop(float range);
     AnimationName* findAnimationName(const char* name);
 
-    // Reading "anim_": open selects the element, cleans the group and reads
-    // "loop" (false, nothing changed, without the element); readKeyFrames
-    // adds the frames through the group's own frame kind, one record serving
-    // every element (a missing value keeps the previous element's); close
-    // reads the curves and clips and returns to the parent.
-    bool openAnimationElement(XML* xml, unsigned int id);
-    void closeAnimationElement(XML* xml);
+    // The line at an index given as a float (truncated toward zero), null
+    // for a negative index or one out of range.
+    InterpolationLine* lineAtIndex(float index);
+    // The frame of the line made by the last insertion that carries that
+    // second, or (other) the line's other frame; without a new line, the
+    // waiting first frame (other: null).
+    Frame* frameOfInserted(float second, bool other);
+    // The frame selectFrame found last, null when none.
+    Frame* selectedFrameObject();
+    // The start (end) frame of the line at an index given as a float.
+    Frame* frameAtIndex(float index, bool end);
+    // The selected line while the group plays, else null; success (when not
+    // null) tells which.
+    InterpolationLine* playingLine(bool* success);
+
+    // One value of the dimension groups, written with set (values::setX and
+    // its kin), remembered for the waiting first frame in remembered:
+    // the frame exactly at the second (a waiting frame there takes the value
+    // too, answering false); the key frame just inserted; the two key frames
+    // of a new first line.
+    bool setFrameValue(float second, float value, bool (*set)(Frame*, float), float* remembered);
+    void fillInsertedValue(float second, float value, bool (*set)(Frame*, float),
+                           float* remembered);
+    void fillFirstValues(float firstSecond, float first, float second, bool (*set)(Frame*, float));
+
+    // One key frame's second and values, for rebuilding a group from another.
+    struct KeyFrameValues {
+        float second;
+        float x;
+        float y;
+        float z;
+    };
+    // Cleans this group and adds the source's key frames in order of time
+    // through addFrame, then the source's clips. Everything is read from the
+    // source first, so the source may share this group's storage.
+    void rebuildFrom(InterpolationGroup* source,
+                     bool (*addFrame)(InterpolationGroup* target, KeyFrameValues values));
+
+    // Reads "anim_" into the group: the element selected, the group cleaned,
+    // "loop", the frames added through the group's own frame kind (one record
+    // serves every element, so a missing value keeps the previous element's,
+    // while the second starts from 0 each time), the curves, the clips, and
+    // back to the parent. False, nothing changed, without the element; else
+    // true when at least one frame was read.
     template <typename FrameKind, typename Group>
-    static bool readKeyFrames(XML* xml, Group* group) {
+    static bool readAnimation(XML* xml, unsigned int id, Group* group) {
+        if (!group->openAnimationElement(xml, id)) {
+            return false;
+        }
         FrameKind frame;
         unsigned int count = 0;
         while (frame.readFromXML(xml, count)) {
@@ -197,8 +237,11 @@ protected:
             frame.second = 0;
             count++;
         }
+        group->closeAnimationElement(xml);
         return count > 0;
     }
+    bool openAnimationElement(XML* xml, unsigned int id);
+    void closeAnimationElement(XML* xml);
 
     Frame* tempFrame;
     InterpolationLine* insertedLine;

@@ -24,8 +24,6 @@ public:
     using InterpolationLine::setEnd;
     using InterpolationLine::setStart;
 
-    bool writeToXMLStart(XML* xml, unsigned int id) override;
-    bool writeToXMLEnd(XML* xml, unsigned int id) override;
     Frame* useNewFrame(unsigned char count, float second, ...) override;
 
     // Holds the frame itself (with its second and value) as the start.

@@ -19,8 +19,6 @@ public:
     using InterpolationLine1D::setStart;
     using InterpolationLine1D::setStartValue;
 
-    bool writeToXMLStart(XML* xml, unsigned int id) override;
-    bool writeToXMLEnd(XML* xml, unsigned int id) override;
     Frame* useNewFrame(unsigned char count, float second, ...) override;
     bool writeCurveToXML(XML* xml, unsigned int id) override;
     bool readCurveFromXML(XML* xml, unsigned int id) override;

@@ -19,8 +19,6 @@ public:
     using InterpolationLine2D::setStart;
     using InterpolationLine2D::setStartValue;
 
-    bool writeToXMLStart(XML* xml, unsigned int id) override;
-    bool writeToXMLEnd(XML* xml, unsigned int id) override;
     Frame* useNewFrame(unsigned char count, float second, ...) override;
     bool writeCurveToXML(XML* xml, unsigned int id) override;
     bool readCurveFromXML(XML* xml, unsigned int id) override;

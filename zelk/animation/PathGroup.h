@@ -92,10 +92,11 @@ public:
 
     bool playForward();
     // Plays towards the frame at a position inside the range; answers
-    // whether it now plays.
+    // whether it started.
     bool playForwardIn(unsigned int position);
     bool playRewind();
-    // Rewinding starts only from the end position or after it.
+    // Rewinding starts only from the end position or after it; answers
+    // whether it started.
     bool playRewindIn(unsigned int position);
     // Toggles playing; a resumed segment counts its time from zero again.
     // Answers whether it now plays.
@@ -141,12 +142,32 @@ public:
 protected:
     Frame* targetFrame();
     // Seconds since the previous update, from the stopwatch or the given
-    // step; resets the stopwatch.
+    // step; restarts the stopwatch.
     float takeElapsedSeconds();
     void restartSegment();
+    // Appends (or inserts) a frame made by the group; deletes it and answers
+    // false when the list refuses it.
+    bool adoptFrame(Frame* frame);
+    bool adoptFrameAt(unsigned int position, Frame* frame);
+    // The update of the value groups: the base update, then percent for the
+    // target. from and target are the frames to move the values between,
+    // both null when the values stay; in the update that stops the path at a
+    // target whose travel time is 0 or less, both are that target.
+    float advancePath(Frame** from, Frame** target);
+    // The same, moving the values it is given (null for a value the group
+    // does not have).
+    float advanceValues(float* x, float* y, float* z);
+    // A new frame of the group's kind with the second and values (those the
+    // kind has), appended, or inserted at the position when insert is set.
+    bool addValueFrame(bool insert, unsigned int position, float second, float x, float y, float z);
+    // The reach test on the value's distance d to the target (insideBox: every
+    // value within the closer distance of the target's): the segment's time
+    // has run out and the value is near enough or has started to move away.
+    bool reachedByDistance(float d, bool insideBox);
+    bool nearTarget(float value, float target);
     AnimationPathNames* findAnimationName(const char* name);
-    // Reading "pathAnim_": the element, "loop", and every "frame_" read into
-    // a new frame of the group's kind by readFrame; back to the parent.
+    // Reading "pathAnim_": the element, "loop", every "frame_" read into a
+    // new frame of the kind and appended, the clips, back to the parent.
     template <typename FrameKind> bool readPath(XML* xml, unsigned int id) {
         if (!openPathElement(xml, id)) {
             return false;
@@ -163,9 +184,6 @@ protected:
     }
     bool openPathElement(XML* xml, unsigned int id);
     void closePathElement(XML* xml);
-    // The segment's time ran out and the value is near the target or moves
-    // away from it (d is the value's distance to it); updates lastDistance.
-    bool reachedByDistance(float d, bool insideBox);
 
     vector::Stack<Frame*> frames;
     unsigned int startPosition;

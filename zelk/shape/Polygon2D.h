@@ -190,7 +190,14 @@ protected:
     bool animationFramesCreator;
 
 private:
+    // A list reads its polygon elements in place while it walks them.
+    friend class Polygon2DList;
+
+    // Reads the "polygon_" element the cursor is on and leaves the cursor
+    // there; the answer of readFromXML.
+    bool readElement(XML* xml);
     void readVertices(XML* xml, unsigned int count);
+    void readVertex(unsigned int k, XML* xml);
     void readGrid(XML* xml);
     void readTransformation(XML* xml);
     void readPhysics(XML* xml);
