@@ -1,6 +1,8 @@
 #ifndef ZELK_TESTS_XEVENTS_H
 #define ZELK_TESTS_XEVENTS_H
 
+#include <string>
+
 namespace zelk {
 namespace test {
 
@@ -10,6 +12,57 @@ namespace test {
 // beside it are not disturbed. False when no display could be opened or the
 // event could not be sent.
 bool sendKey(unsigned long window, bool press, unsigned long keySymbol);
+
+// An X server of this test's own (Xvfb, one 1024x768 screen of 24 bits), for
+// tests that drive the server's real keyboard and pointer through XTest: what
+// they do reaches every client of the server, so they must not share one with
+// tests running beside them. The server picks a free display number itself;
+// DISPLAY names it while the object lives and is given back its previous
+// value afterwards. The destructor stops the server, which also ends with
+// this process if that ends first. Nothing of SFML or OpenGL may still be
+// connected to it then.
+class PrivateXServer {
+public:
+    PrivateXServer();
+    ~PrivateXServer();
+    PrivateXServer(const PrivateXServer&) = delete;
+    PrivateXServer& operator=(const PrivateXServer&) = delete;
+
+    // The server accepts connections at display().
+    bool started() const { return !name.empty(); }
+    const std::string& display() const { return name; }
+
+private:
+    void stop();
+
+    int pid;
+    std::string name;
+    bool hadDisplay;
+    std::string previousDisplay;
+};
+
+// The keyboard and pointer of the display DISPLAY names, driven through the
+// XTest extension as if a person used them: the events go wherever the server
+// sends real input. Each call waits until the server has taken the event.
+class XTestInput {
+public:
+    XTestInput();
+    ~XTestInput();
+    XTestInput(const XTestInput&) = delete;
+    XTestInput& operator=(const XTestInput&) = delete;
+
+    // The display is open and has the XTest extension.
+    bool ready() const { return display != nullptr; }
+
+    bool key(unsigned long keySymbol, bool press);
+    // X buttons: 1 left, 2 middle, 3 right, 4 and 5 the wheel up and down.
+    bool button(unsigned int button, bool press);
+    // The pointer to a point of the screen, in pixels from its top-left corner.
+    bool moveTo(int x, int y);
+
+private:
+    void* display;
+};
 
 } // namespace test
 } // namespace zelk
