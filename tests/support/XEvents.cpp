@@ -37,10 +37,29 @@ bool sendKey(unsigned long window, bool press, unsigned long keySymbol) {
     return sent != 0 && key.keycode != 0;
 }
 
+bool sendClose(unsigned long window) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        return false;
+    }
+    XEvent event{};
+    XClientMessageEvent& message = event.xclient;
+    message.type = ClientMessage;
+    message.display = display;
+    message.window = window;
+    message.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    message.format = 32;
+    message.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    message.data.l[1] = CurrentTime;
+    Status sent = XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+    XCloseDisplay(display);
+    return sent != 0;
+}
+
 namespace {
 
-// How long a server may take to start or to stop; generous, never a measure
-// of speed.
+// How long a server may take to start; generous, never a measure of speed.
 const std::chrono::seconds serverTimeout(60);
 
 // The display number the server writes to the pipe once it accepts
@@ -72,18 +91,22 @@ std::string readDisplayNumber(int fd) {
 
 } // namespace
 
-PrivateXServer::PrivateXServer() : pid(-1), hadDisplay(false) {
+namespace {
+
+// Starts Xvfb, which ends when this thread does; its display name, or empty
+// when it did not start within the timeout.
+std::string startServer() {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) {
-        return;
+        return std::string();
     }
     std::string fd = std::to_string(pipeEnds[1]);
     std::vector<const char*> arguments = {"Xvfb",     "-displayfd",  fd.c_str(),  "-screen",
                                           "0",        "1024x768x24", "-nolisten", "tcp",
                                           "-noreset", nullptr};
     pid_t parent = getpid();
-    pid = fork();
-    if (pid == 0) {
+    pid_t server = fork();
+    if (server == 0) {
         prctl(PR_SET_PDEATHSIG, SIGTERM);
         if (getppid() != parent) {
             _exit(1);
@@ -98,50 +121,24 @@ PrivateXServer::PrivateXServer() : pid(-1), hadDisplay(false) {
         _exit(127);
     }
     close(pipeEnds[1]);
-    if (pid > 0) {
-        std::string number = readDisplayNumber(pipeEnds[0]);
-        if (!number.empty()) {
-            name = ":" + number;
-        }
-    }
+    std::string number = server > 0 ? readDisplayNumber(pipeEnds[0]) : std::string();
     close(pipeEnds[0]);
-    if (!started()) {
-        stop();
-        return;
+    if (server > 0 && number.empty()) {
+        kill(server, SIGKILL);
+        waitpid(server, nullptr, 0);
     }
-    const char* previous = std::getenv("DISPLAY");
-    hadDisplay = previous != nullptr;
-    previousDisplay = previous ? previous : "";
-    setenv("DISPLAY", name.c_str(), 1);
+    return number.empty() ? std::string() : ":" + number;
 }
 
-PrivateXServer::~PrivateXServer() {
-    if (started()) {
-        if (hadDisplay) {
-            setenv("DISPLAY", previousDisplay.c_str(), 1);
-        } else {
-            unsetenv("DISPLAY");
-        }
-    }
-    stop();
-}
+} // namespace
 
-void PrivateXServer::stop() {
-    if (pid <= 0) {
-        return;
+bool usePrivateXServer() {
+    static const std::string display = startServer();
+    if (display.empty()) {
+        return false;
     }
-    kill(pid, SIGTERM);
-    auto deadline = std::chrono::steady_clock::now() + serverTimeout;
-    while (waitpid(pid, nullptr, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    pid = -1;
-    name.clear();
+    setenv("DISPLAY", display.c_str(), 1);
+    return true;
 }
 
 XTestInput::XTestInput() : display(XOpenDisplay(nullptr)) {

@@ -12,34 +12,19 @@ namespace test {
 // beside it are not disturbed. False when no display could be opened or the
 // event could not be sent.
 bool sendKey(unsigned long window, bool press, unsigned long keySymbol);
+// Asks the window to close, as a window manager does when its close button is
+// pressed (WM_DELETE_WINDOW), in the same way.
+bool sendClose(unsigned long window);
 
-// An X server of this test's own (Xvfb, one 1024x768 screen of 24 bits), for
-// tests that drive the server's real keyboard and pointer through XTest: what
-// they do reaches every client of the server, so they must not share one with
-// tests running beside them. The server picks a free display number itself;
-// DISPLAY names it while the object lives and is given back its previous
-// value afterwards. The destructor stops the server, which also ends with
-// this process if that ends first. Nothing of SFML or OpenGL may still be
-// connected to it then.
-class PrivateXServer {
-public:
-    PrivateXServer();
-    ~PrivateXServer();
-    PrivateXServer(const PrivateXServer&) = delete;
-    PrivateXServer& operator=(const PrivateXServer&) = delete;
-
-    // The server accepts connections at display().
-    bool started() const { return !name.empty(); }
-    const std::string& display() const { return name; }
-
-private:
-    void stop();
-
-    int pid;
-    std::string name;
-    bool hadDisplay;
-    std::string previousDisplay;
-};
+// Starts an X server of this test program's own (Xvfb, one 1024x768 screen
+// of 24 bits) on the first call and points DISPLAY at it; later calls answer
+// the first one's result. It is for tests that drive the server's real
+// keyboard and pointer through XTest: what they do reaches every client of
+// the server, so they must not share one with tests running beside them. The
+// server picks a free display number itself and ends with this process: SFML
+// keeps a connection to the display until the end, so it must not go sooner.
+// Call it before anything opens the display.
+bool usePrivateXServer();
 
 // The keyboard and pointer of the display DISPLAY names, driven through the
 // XTest extension as if a person used them: the events go wherever the server
