@@ -5,6 +5,7 @@
 
 #include "support/GLContext.h"
 #include "support/ImageSupport.h"
+#include "support/Pixels.h"
 #include "support/TestSupport.h"
 #include "support/ViewRecorder.h"
 #include "support/XEvents.h"
@@ -30,17 +31,15 @@ using zelk::size2ui32;
 using zelk::Texture2DList;
 using zelk::View;
 using zelk::Window;
+using zelk::test::bluePixel;
 using zelk::test::getInteger;
+using zelk::test::greenPixel;
 using zelk::test::Journal;
 using zelk::test::readPixels;
 using zelk::test::Recorded;
+using zelk::test::redPixel;
 
 namespace {
-
-typedef std::vector<unsigned char> Pixel;
-const Pixel red{255, 0, 0, 255};
-const Pixel green{0, 255, 0, 255};
-const Pixel blue{0, 0, 255, 255};
 
 // The fixture's own context keeps the display's OpenGL driver loaded beside
 // the window's.
@@ -102,10 +101,10 @@ TEST_F(RealWindow, ARedRootViewIsReadBackBeforeTheFlip) {
 
     window.updateViews();
     window.drawView();
-    EXPECT_EQ(red, readPixels(40, 24, 1, 1));
-    EXPECT_EQ(red, readPixels(63, 47, 1, 1));
-    EXPECT_EQ(green, readPixels(0, 0, 1, 1));
-    EXPECT_EQ(green, readPixels(15, 47, 1, 1));
+    EXPECT_EQ(redPixel, readPixels(40, 24, 1, 1));
+    EXPECT_EQ(redPixel, readPixels(63, 47, 1, 1));
+    EXPECT_EQ(greenPixel, readPixels(0, 0, 1, 1));
+    EXPECT_EQ(greenPixel, readPixels(15, 47, 1, 1));
     EXPECT_TRUE(window.flip());
     EXPECT_TRUE(window.render());
 }
@@ -133,7 +132,7 @@ TEST_F(RealWindow, TheRememberedMatrixFollowsTheWindowsContext) {
 
     GU::guUseMatrix(GL_PROJECTION);
     window.clean();
-    EXPECT_EQ(blue, readPixels(16, 16, 1, 1));
+    EXPECT_EQ(bluePixel, readPixels(16, 16, 1, 1));
     EXPECT_EQ(GL_MODELVIEW, getInteger(GL_MATRIX_MODE));
     EXPECT_TRUE(GU::guUsingMatrix(GL_MODELVIEW));
 }

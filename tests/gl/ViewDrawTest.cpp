@@ -3,6 +3,7 @@
 
 #include "support/GLContext.h"
 #include "support/ImageSupport.h"
+#include "support/Pixels.h"
 #include "support/TestSupport.h"
 #include "support/TextureListProbe.h"
 #include "support/ViewRecorder.h"
@@ -32,20 +33,19 @@ using zelk::ViewGU2D;
 using zelk::ViewGU2DTexture;
 using zelk::ViewSprite;
 using zelk::ViewSpriteController;
+using zelk::test::blackPixel;
+using zelk::test::bluePixel;
 using zelk::test::Bytes;
 using zelk::test::getInteger;
+using zelk::test::greenPixel;
 using zelk::test::Journal;
+using zelk::test::Pixel;
 using zelk::test::Recorded;
+using zelk::test::redPixel;
+using zelk::test::whitePixel;
+using zelk::test::yellowPixel;
 
 namespace {
-
-typedef std::vector<unsigned char> Pixel;
-const Pixel black{0, 0, 0, 255};
-const Pixel red{255, 0, 0, 255};
-const Pixel green{0, 255, 0, 255};
-const Pixel blue{0, 0, 255, 255};
-const Pixel white{255, 255, 255, 255};
-const Pixel yellow{255, 255, 0, 255};
 
 const color4f32 redColor(1.f, 0.f, 0.f, 1.f);
 const color4f32 greenColor(0.f, 1.f, 0.f, 1.f);
@@ -115,13 +115,13 @@ TEST_F(ViewDrawTest, ATextureViewMadeBeforeGlewStartedDrawsWithoutItsTarget) {
     view.draw(screen);
     EXPECT_EQ(0, view.scenes);
     EXPECT_EQ(0, getInteger(GL_FRAMEBUFFER_BINDING));
-    EXPECT_EQ(white, at(32, 32));
+    EXPECT_EQ(whitePixel, at(32, 32));
 
     EXPECT_FALSE(view.setTextureSize(0, 16));
     ASSERT_TRUE(view.setTextureSize(size2ui32(16u, 16u)));
     view.draw(screen);
     EXPECT_EQ(1, view.scenes);
-    EXPECT_EQ(yellow, at(8, 32));
+    EXPECT_EQ(yellowPixel, at(8, 32));
 }
 
 TEST_F(ViewDrawTest, TheViewportIsTheFrameTurnedBottomUpInsideTheParent) {
@@ -162,12 +162,12 @@ TEST_F(ViewDrawTest, AViewPaintsExactlyItsViewportInItsColour) {
     View view(rectf32(8, 16, 32, 24));
     view.backgroundColor = greenColor;
     view.draw(screen);
-    EXPECT_EQ(green, at(8, 24));
-    EXPECT_EQ(green, at(39, 47));
-    EXPECT_EQ(black, at(7, 30));
-    EXPECT_EQ(black, at(40, 30));
-    EXPECT_EQ(black, at(20, 23));
-    EXPECT_EQ(black, at(20, 48));
+    EXPECT_EQ(greenPixel, at(8, 24));
+    EXPECT_EQ(greenPixel, at(39, 47));
+    EXPECT_EQ(blackPixel, at(7, 30));
+    EXPECT_EQ(blackPixel, at(40, 30));
+    EXPECT_EQ(blackPixel, at(20, 23));
+    EXPECT_EQ(blackPixel, at(20, 48));
     EXPECT_EQ(GL_MODELVIEW, getInteger(GL_MATRIX_MODE));
 }
 
@@ -181,22 +181,22 @@ TEST_F(ViewDrawTest, ControllersDrawTheirChildrenBackToFront) {
     controller.addSubview(&back);
     controller.addSubview(&front);
     controller.draw(screen);
-    EXPECT_EQ(green, at(8, 32));
-    EXPECT_EQ(blue, at(24, 32));
-    EXPECT_EQ(blue, at(40, 32));
-    EXPECT_EQ(red, at(56, 32));
+    EXPECT_EQ(greenPixel, at(8, 32));
+    EXPECT_EQ(bluePixel, at(24, 32));
+    EXPECT_EQ(bluePixel, at(40, 32));
+    EXPECT_EQ(redPixel, at(56, 32));
 
     front.hide = true;
     controller.draw(screen);
-    EXPECT_EQ(green, at(24, 32));
-    EXPECT_EQ(red, at(40, 32));
+    EXPECT_EQ(greenPixel, at(24, 32));
+    EXPECT_EQ(redPixel, at(40, 32));
 
     zelk::test::unitProjection();
     controller.hide = true;
     front.hide = false;
     controller.draw(screen);
-    EXPECT_EQ(black, at(8, 32));
-    EXPECT_EQ(black, at(24, 32));
+    EXPECT_EQ(blackPixel, at(8, 32));
+    EXPECT_EQ(blackPixel, at(24, 32));
 }
 
 TEST_F(ViewDrawTest, AnAnimatedViewIsDrawnAtItsOffset) {
@@ -207,8 +207,8 @@ TEST_F(ViewDrawTest, AnAnimatedViewIsDrawnAtItsOffset) {
     view.animationPlayForward();
     view.updateAnimations();
     view.draw(screen);
-    EXPECT_EQ(black, at(8, 56));
-    EXPECT_EQ(green, at(40, 48));
+    EXPECT_EQ(blackPixel, at(8, 56));
+    EXPECT_EQ(greenPixel, at(40, 48));
 }
 
 TEST_F(ViewDrawTest, ASpriteShowsItsImageUprightTintedByTheBackground) {
@@ -219,16 +219,16 @@ TEST_F(ViewDrawTest, ASpriteShowsItsImageUprightTintedByTheBackground) {
     ASSERT_TRUE(sprite.loadSprite(folder.file("quarters.png").c_str(), GL_NEAREST));
     EXPECT_EQ(size2ui32(2u, 2u), sprite.getSpriteSize());
     sprite.draw(screen);
-    EXPECT_EQ(red, at(16, 48));
-    EXPECT_EQ(green, at(48, 48));
-    EXPECT_EQ(blue, at(16, 16));
-    EXPECT_EQ(white, at(48, 16));
+    EXPECT_EQ(redPixel, at(16, 48));
+    EXPECT_EQ(greenPixel, at(48, 48));
+    EXPECT_EQ(bluePixel, at(16, 16));
+    EXPECT_EQ(whitePixel, at(48, 16));
     EXPECT_FALSE(getInteger(GL_TEXTURE_2D));
 
     sprite.backgroundColor = redColor;
     sprite.draw(screen);
-    EXPECT_EQ(black, at(48, 48));
-    EXPECT_EQ(red, at(48, 16));
+    EXPECT_EQ(blackPixel, at(48, 48));
+    EXPECT_EQ(redPixel, at(48, 16));
 
     unsigned int code = sprite.getSpriteCode();
     sprite.deleteSprite();
@@ -247,8 +247,8 @@ TEST_F(ViewDrawTest, ASpriteThatDoesNotLoadShowsItsPlainColour) {
     EXPECT_FALSE(sprite.loadSpriteFromMemory("quarters", nullptr, 5, GL_NEAREST));
     EXPECT_EQ(0u, sprite.getSpriteCode());
     sprite.draw(screen);
-    EXPECT_EQ(blue, at(16, 48));
-    EXPECT_EQ(blue, at(48, 16));
+    EXPECT_EQ(bluePixel, at(16, 48));
+    EXPECT_EQ(bluePixel, at(48, 16));
 
     ASSERT_TRUE(
         sprite.loadSpriteFromMemory("quarters", png.data(), zelk::test::sizeOf(png), GL_NEAREST));
@@ -266,15 +266,15 @@ TEST_F(ViewDrawTest, ASpriteControllerShowsItsBackgroundUnderItsChildren) {
     child.backgroundColor = greenColor;
     controller.addSubview(&child);
     controller.draw(screen);
-    EXPECT_EQ(red, at(16, 48));
-    EXPECT_EQ(blue, at(16, 16));
-    EXPECT_EQ(green, at(48, 48));
+    EXPECT_EQ(redPixel, at(16, 48));
+    EXPECT_EQ(bluePixel, at(16, 16));
+    EXPECT_EQ(greenPixel, at(48, 48));
 
     controller.deleteSprite();
     EXPECT_FALSE(controller.loadSprite(folder.file("missing.png").c_str(), GL_NEAREST));
     controller.backgroundColor = redColor;
     controller.draw(screen);
-    EXPECT_EQ(red, at(16, 16));
+    EXPECT_EQ(redPixel, at(16, 16));
     EXPECT_EQ(0u, zelk::test::TextureListProbe::byCode());
 }
 
@@ -284,17 +284,17 @@ TEST_F(ViewDrawTest, AGLViewDrawsItsSceneThroughItsCameraOverItsBackground) {
     view.backgroundColor = blackColor;
     view.draw(screen);
     EXPECT_EQ(1, view.scenes);
-    EXPECT_EQ(yellow, at(4, 4));
-    EXPECT_EQ(yellow, at(31, 60));
-    EXPECT_EQ(black, at(33, 32));
+    EXPECT_EQ(yellowPixel, at(4, 4));
+    EXPECT_EQ(yellowPixel, at(31, 60));
+    EXPECT_EQ(blackPixel, at(33, 32));
 
     Bytes png = quarters();
     ASSERT_TRUE(view.loadBackground(folder.file("quarters.png").c_str()));
     view.backgroundColor = color4f32();
     view.draw(screen);
-    EXPECT_EQ(yellow, at(16, 16));
-    EXPECT_EQ(white, at(48, 16));
-    EXPECT_EQ(green, at(48, 48));
+    EXPECT_EQ(yellowPixel, at(16, 16));
+    EXPECT_EQ(whitePixel, at(48, 16));
+    EXPECT_EQ(greenPixel, at(48, 48));
     view.deleteBackground();
     EXPECT_EQ(0u, zelk::test::TextureListProbe::byCode());
 }
@@ -309,11 +309,11 @@ TEST_F(ViewDrawTest, ATextureViewShowsItsSceneInItsOwnViewportButNotItsChildren)
     view.addSubview(&child);
     view.draw(screen);
     EXPECT_EQ(1, view.scenes);
-    EXPECT_EQ(yellow, at(20, 20));
-    EXPECT_EQ(yellow, at(31, 44));
-    EXPECT_EQ(blue, at(40, 20));
-    EXPECT_EQ(black, at(8, 8));
-    EXPECT_EQ(black, at(56, 56));
+    EXPECT_EQ(yellowPixel, at(20, 20));
+    EXPECT_EQ(yellowPixel, at(31, 44));
+    EXPECT_EQ(bluePixel, at(40, 20));
+    EXPECT_EQ(blackPixel, at(8, 8));
+    EXPECT_EQ(blackPixel, at(56, 56));
     EXPECT_EQ(0, getInteger(GL_FRAMEBUFFER_BINDING));
     EXPECT_EQ((Journal{"child load"}), journal);
 
