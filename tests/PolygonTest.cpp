@@ -271,6 +271,23 @@ TEST(Polygon, AssignedPolygonsShareOneCountedAnimation) {
     EXPECT_EQ(first.framesGetAnimation(), group);
 }
 
+TEST(Polygon, MarkedCopyRebuildsWithoutFreeingWhatItShares) {
+    Polygon2D source(4);
+    source.setVertexPosition(3, 2.f, 2.f);
+    Interpolation1DGroup* group = countingAnimation(&source);
+    Polygon2D copy(source);
+    copy.cantDeletePolygon();
+    ASSERT_TRUE(copy.createPolygon(3));
+    EXPECT_EQ(source.getVertexPosition(3), vec2f32(2.f, 2.f));
+    // The copy points at the animation that only the source holds; the
+    // source, rebuilt from it, keeps that animation alive.
+    EXPECT_EQ(copy.framesGetAnimation(), group);
+    source = copy;
+    ASSERT_EQ(source.getVertexCount(), 3u);
+    ASSERT_EQ(source.framesGetAnimation(), group);
+    EXPECT_EQ(group->getInterpolationSize(), 1u);
+}
+
 TEST(Polygon, AnimationOfAPolygonWithoutVerticesGoesWithIt) {
     // LeakSanitizer reports the group if the polygon keeps it.
     Polygon2D polygon;

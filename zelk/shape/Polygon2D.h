@@ -161,6 +161,8 @@ public:
     uint32 framesSize;
     // The frame shown: column, row.
     vec2ui32 frameUsing;
+    // The polygon created its vertices and frees them.
+    bool canDeleteVertex;
 
 protected:
     // Pushes the matrix and applies translate, angle and scale, in that order.
@@ -174,7 +176,6 @@ protected:
     Vertex2D* replaceVertex(unsigned int i, Vertex2D* replacement);
 
     vector::Array<Vertex2D*> vertexs;
-    bool canDeleteVertex;
     float32 angle;
     size2f32 scale;
     vec2f32 translate;
