@@ -175,8 +175,6 @@ TEST_F(RealWindow, SizesOutsideTheWindowSystemsRangeAreRefused) {
     EXPECT_EQ(80.f, window.rootView.frame.size.width);
     EXPECT_EQ(60.f, window.rootView.frame.size.height);
     EXPECT_TRUE(window.setWindowPosition(5, 6));
-    EXPECT_TRUE(window.setMousePosition(3, 4));
-    EXPECT_EQ(zelk::vec2i32(3, 4), window.lastMousePos);
     size2ui32 desktop = Window::getDesktopSize();
     EXPECT_EQ(size2ui32(1024u, 768u), desktop);
     EXPECT_EQ(24u, Window::getDesktopBitsPerPixel());

@@ -193,3 +193,9 @@ TEST_F(WindowInput, TheWheelAndThePointersMovesReachTheRecord) {
     EXPECT_TRUE(framesUntil([&] { return events.mouseExit; }));
     EXPECT_FALSE(window->mouseInside);
 }
+
+TEST_F(WindowInput, SettingThePointerMovesTheRealOne) {
+    ASSERT_TRUE(window->setMousePosition(vec2i32(70, 30)));
+    EXPECT_EQ(vec2i32(70, 30), window->lastMousePos);
+    EXPECT_TRUE(framesUntil([&] { return window->getMousePos() == vec2i32(70, 30); }));
+}
