@@ -123,6 +123,8 @@ public:
     animation::Interpolation1DGroup animationAngle;
     animation::Interpolation2DGroup animationSize;
     vec2f32 pivo;
+    // The destructor frees the owned meshes and the animations' frames.
+    bool canDeleteObject;
 
 protected:
     // Under the placement, each mesh with that operation, from the last
@@ -130,6 +132,14 @@ protected:
     void drawMeshes(void (shape::Mesh2D::*drawMesh)());
     // Other is a shallow copy of this very object.
     bool sharesMeshesWith(Object2D& other);
+    // Runs act on the mesh at a live position; false when there is none.
+    template <typename Act> bool onMesh(unsigned int position, Act act) {
+        shape::Mesh2D* mesh = meshes.getMesh(position);
+        if (mesh) {
+            act(mesh);
+        }
+        return mesh != nullptr;
+    }
     // Every live mesh, in position order.
     template <typename Act> void forEachMesh(Act act) {
         for (unsigned int position = 0; position < meshes.size(); position++) {
@@ -140,7 +150,6 @@ protected:
     }
 
     MeshsStack meshes;
-    bool canDeleteObject;
 };
 
 } // namespace zelk

@@ -1,7 +1,8 @@
 #include "zelk/platform/Clipboard.h"
 
+#include "zelk/platform/DisplayHold.h"
+
 #include <SFML/Window/Clipboard.hpp>
-#include <X11/Xlib.h>
 #include <mutex>
 #include <string>
 
@@ -23,27 +24,6 @@ std::basic_string<sf::Uint32> sevenBit(const std::string& bytes) {
     }
     return characters;
 }
-
-// A connection to the X display held while SFML works on the clipboard. It
-// proves that a display can be opened, and holding it open keeps the server
-// from resetting (as a server does when its last client leaves) in between,
-// which would make SFML's own connection fail.
-class DisplayHold {
-public:
-    DisplayHold() : display(XOpenDisplay(nullptr)) {}
-    ~DisplayHold() {
-        if (display) {
-            XCloseDisplay(display);
-        }
-    }
-    DisplayHold(const DisplayHold&) = delete;
-    DisplayHold& operator=(const DisplayHold&) = delete;
-
-    bool opened() const { return display != nullptr; }
-
-private:
-    Display* display;
-};
 
 } // namespace
 

@@ -10,5 +10,12 @@ bool isRegularFile(const char* path) {
     return path && stat(path, &status) == 0 && S_ISREG(status.st_mode);
 }
 
+bool sameFile(const char* first, const char* second) {
+    struct stat a {};
+    struct stat b {};
+    return first && second && stat(first, &a) == 0 && stat(second, &b) == 0 &&
+           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 } // namespace platform
 } // namespace zelk

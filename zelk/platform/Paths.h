@@ -9,6 +9,10 @@ namespace platform {
 // bytes to read.
 bool isRegularFile(const char* path);
 
+// Whether both paths name one existing file, however each is spelt (relative
+// or absolute, through links or extra separators).
+bool sameFile(const char* first, const char* second);
+
 } // namespace platform
 } // namespace zelk
 

@@ -123,6 +123,13 @@ public:
     bool selectedIsCircle();
     bool selectedIsLine();
 
+    // The list's own copies at their positions.
+    vector::Stack<Polygon2D*> polygons;
+    // The polygon the selected operations work on; null for none.
+    Polygon2D* selected;
+    // The destructor deletes the polygons.
+    bool canDeletePolygons;
+
 protected:
     // Deletes a polygon taken out of the list, and forgets it wherever the
     // list still points at it.
@@ -132,10 +139,18 @@ protected:
     bool readPolygons(XML* xml);
     // Other is a shallow copy of this very list.
     bool sharesPolygonsWith(Polygon2DList& other);
-
-    vector::Stack<Polygon2D*> polygons;
-    Polygon2D* selected;
-    bool canDeletePolygons;
+    // Runs act on the polygon at a live position (on the selected one);
+    // false when there is none.
+    template <typename Act> bool onPolygon(unsigned int position, Act act) {
+        return run(polygons.get(position), act);
+    }
+    template <typename Act> bool withSelected(Act act) { return run(selected, act); }
+    template <typename Act> static bool run(Polygon2D* polygon, Act act) {
+        if (polygon) {
+            act(polygon);
+        }
+        return polygon != nullptr;
+    }
 };
 
 } // namespace shape

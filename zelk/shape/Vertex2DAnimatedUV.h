@@ -16,8 +16,6 @@ public:
     Vertex2DAnimatedUV();
     ~Vertex2DAnimatedUV() override;
 
-    void print() override;
-    void print(unsigned int i) override;
     uint8 getType() override;
 
     // Sets the shown and the saved coordinate. The other forms of the base
@@ -35,12 +33,16 @@ public:
     // Shows the saved coordinate itself, unscaled.
     void cleanUVAnimation();
 
+    // The size of one frame in texture units: 1/columns, 1/rows.
+    vec2f32 uvMultiply;
+
 protected:
+    // " multiply(x y)" after the base's text.
+    void printKind(bool indexed) override;
     // "uvMX", "uvMY", "uvSX", "uvSY" after the base's attributes.
     void writeAttributes(XML* xml) override;
     void readAttributes(XML* xml) override;
 
-    vec2f32 uvMultiply;
     vec2f32 uvSaved;
 };
 
