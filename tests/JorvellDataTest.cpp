@@ -1,4 +1,5 @@
 #include "zelk/Image2D.h"
+#include "zelk/bones/Body2D.h"
 
 #include "support/FileContents.h"
 #include "support/SoundFiles.h"
@@ -424,6 +425,57 @@ TEST_F(MotionFile, TheSolesRestAtTheBottomOfThePlayersBody) {
     double headTop = -down["cabeca"] + 0.6 + 0.5 - 0.2;
     EXPECT_GT(headTop, 2.3);
     EXPECT_LE(headTop, 2.8);
+}
+
+// The motion file through the engine's own reader, as the player loads it.
+TEST(JorvellData, TheMotionLoadsIntoTheFifteenBoneSkeleton) {
+    zelk::bones::Body2D body;
+    ASSERT_TRUE(body.loadBVHXZ(path("player/WoodManequinAnimation2.bvh").c_str()));
+    EXPECT_EQ(15u, body.getBonesSize());
+    for (const std::string& name : partNames()) {
+        EXPECT_NE(nullptr, body.getBoneByName(name.c_str())) << name;
+    }
+
+    // The player's clips, in seconds of the file: every bone turns through
+    // each of them, and the waist moves through them too.
+    struct Clip {
+        const char* name;
+        float start, end;
+    };
+    for (Clip clip : {Clip{"stopPlayer", 0.f, 0.0001f}, Clip{"startWalk", 0.f, 0.4f},
+                      Clip{"walking", 0.4f, 1.12f}, Clip{"endWalk", 1.12f, 1.52f},
+                      Clip{"startJump", 1.52f, 1.64f}, Clip{"loopJumping", 1.6399f, 1.6401f},
+                      Clip{"endJump", 1.64f, 1.76f}}) {
+        EXPECT_TRUE(body.addNewAnimationName(clip.name, clip.start, clip.end)) << clip.name;
+        for (unsigned int at = 0; at < body.getBonesSize(); at++) {
+            zelk::bones::Bone2D* bone = body.getBone(at);
+            EXPECT_TRUE(bone->animationAngle.haveAnimationName(clip.name))
+                << clip.name << " " << bone->getName();
+        }
+    }
+
+    // At rest, placed as the player places it over a body centred at the
+    // origin, the soles lie at the bottom of that body.
+    body.position = zelk::vec2f32(-0.25f, -0.2f);
+    body.angle = -90.f;
+    zelk::Object2DValues feet[2];
+    const char* footBones[2] = {"peDir", "peEsq"};
+    for (int side = 0; side < 2; side++) {
+        feet[side].position = zelk::vec2f32(0.115f, 0.3f);
+        feet[side].angle = 90.f;
+        feet[side].size = zelk::size2f32(0.75f, 0.175f);
+        ASSERT_TRUE(body.addConnectionObject(footBones[side], &feet[side]));
+    }
+    body.updateObjects();
+    for (const zelk::Object2DValues& foot : feet) {
+        EXPECT_NEAR(0.f, foot.angle, 1e-3f);
+        EXPECT_NEAR(-2.55f, foot.position.y - foot.size.height / 2.f, 0.05f);
+    }
+
+    // Walking swings the legs.
+    ASSERT_TRUE(body.playNameForward("walking"));
+    body.stepAnimations(0.2f);
+    EXPECT_NE(body.getBoneByName("coxaDir")->angle, body.getBoneByName("coxaEsq")->angle);
 }
 
 TEST(JorvellData, TheGeneratorWritesTheSameBytesEveryTime) {

@@ -1,5 +1,6 @@
 #include "zelk/vector/Stack.h"
 #include "zelk/WindowEvents.h"
+#include "zelk/bones/Body2D.h"
 #include "zelk/vector/Array.h"
 
 #include <gtest/gtest.h>
@@ -15,15 +16,10 @@ using zelk::vector::Stack;
 
 namespace {
 
-// Stand-in for the skeleton's channel link: a bone pointer and a channel code,
-// both zero by default.
-struct Bone {};
-struct ChannelLink {
-    Bone* bone;
-    unsigned char channel;
-    ChannelLink() : bone(nullptr), channel(0) {}
-    ChannelLink(Bone* bone, unsigned char channel) : bone(bone), channel(channel) {}
-};
+// The skeleton's channel link: a bone pointer and a channel code, both zero
+// by default.
+using Bone = zelk::bones::Bone2D;
+using ChannelLink = zelk::bones::Body2D::ChannelLink;
 
 // The input record's ctrlPressed, numbered: each record pushes its number into
 // its own stack of keys, and its destructor logs the number before the

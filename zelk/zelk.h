@@ -69,6 +69,8 @@
 #include "zelk/animation/Path2DGroup.h"
 #include "zelk/animation/Path3DGroup.h"
 #include "zelk/animation/PathGroup.h"
+#include "zelk/bones/Body2D.h"
+#include "zelk/bones/Bone2D.h"
 #include "zelk/codecs/CodecImage.h"
 #include "zelk/codecs/DecoderImage.h"
 #include "zelk/codecs/DecoderJPEG.h"
