@@ -805,7 +805,11 @@ void InterpolationGroup::cantDeleteGroup() {
 }
 
 unsigned int InterpolationGroup::searchBackInterpoaltion(float second) {
-    for (unsigned int position = getInterpolationSize(); position > 0; position--) {
+    // The group stores no null line and takes lines out only from the end,
+    // so the row has a gap only when a position was removed from it; only
+    // then is it compacted, and adding frames in order stays cheap.
+    for (unsigned int position = getInterpolationSize();
+         interpolations.haveFreePositions() && position > 0; position--) {
         unsigned int at = position - 1;
         if (!interpolations.havePos(at) || !lineAt(at)) {
             for (; at + 1 < getInterpolationSize(); at++) {

@@ -73,6 +73,9 @@ public:
     // Live and freed positions together.
     unsigned int size() const { return stackSize; }
 
+    // True while some position below size() is a freed one.
+    bool haveFreePositions() { return freePositions.haveRoot(); }
+
     bool havePos(unsigned int position) {
         return position < stackSize && !freePositions.haveElement(position);
     }
@@ -214,19 +217,28 @@ public:
     }
 
 private:
-    // The block of a position. The walk starts from the block found last
-    // when that one lies on the way, so walking the positions in order costs
-    // one step per block instead of a walk from the first block every time.
+    // The block of a position. The walk starts from whichever of the first
+    // block, the last block and the block found last lies nearest, and runs
+    // forward or back, so walking the positions in either order costs one
+    // step per block instead of a walk from the first block every time.
     StackCel<T>* blockOf(unsigned int position) const {
         unsigned int index = position / arraySize;
         StackCel<T>* block = first;
         unsigned int at = 0;
-        if (cursor && cursorIndex <= index) {
+        unsigned int lastIndex = stackSize ? (stackSize - 1) / arraySize : 0;
+        if (last && index <= lastIndex && lastIndex - index < index) {
+            block = last;
+            at = lastIndex;
+        }
+        if (cursor && distance(cursorIndex, index) < distance(at, index)) {
             block = cursor;
             at = cursorIndex;
         }
         for (; block && at < index; at++) {
             block = block->next;
+        }
+        for (; block && at > index; at--) {
+            block = block->previous;
         }
         if (block) {
             cursor = block;
@@ -234,6 +246,7 @@ private:
         }
         return block;
     }
+    static unsigned int distance(unsigned int a, unsigned int b) { return a > b ? a - b : b - a; }
     T read(unsigned int position) const {
         StackCel<T>* block = blockOf(position);
         return block ? block->get(position % arraySize) : T();
