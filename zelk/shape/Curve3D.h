@@ -1,0 +1,32 @@
+#ifndef ZELK_SHAPE_CURVE3D_H
+#define ZELK_SHAPE_CURVE3D_H
+
+#include "zelk/TypeVec3.h"
+
+namespace zelk {
+namespace shape {
+
+// A cubic curve segment over four control points, evaluated at a curve
+// parameter t (0 to 1 covers the segment; nothing clamps t, so other values
+// extrapolate the cubic). This base has no shape: every point is zero. The
+// kinds derive from it; each also evaluates its formula on loose points through
+// its static getPoint. A curve owns nothing; copies copy the points.
+class Curve3D {
+public:
+    Curve3D();
+    Curve3D(vec3f32 p0, vec3f32 p1, vec3f32 p2, vec3f32 p3);
+    virtual ~Curve3D();
+
+    virtual vec3f32 getPoint(float t);
+    static vec3f32 getPoint(vec3f32 p0, vec3f32 p1, vec3f32 p2, vec3f32 p3, float t);
+
+    vec3f32 p0;
+    vec3f32 p1;
+    vec3f32 p2;
+    vec3f32 p3;
+};
+
+} // namespace shape
+} // namespace zelk
+
+#endif

@@ -1,0 +1,57 @@
+#ifndef ZELK_SHAPE_ELEMENTXML_H
+#define ZELK_SHAPE_ELEMENTXML_H
+
+#include "zelk/TypeVars.h"
+
+#include <vector>
+
+namespace zelk {
+
+class XML;
+
+namespace shape {
+
+// What the XML forms of vertices, polygons, lists and placed objects share:
+// elements named by a prefix and a number in decimal ("polygon_3"),
+// attributes written as numbers, and the walk that finds which numbered
+// elements a document really holds.
+//
+// Every operation takes a non-null cursor; the callers test it first.
+class ElementXML {
+public:
+    // Appends the element "<prefix><number>" to the selected node and selects
+    // it, the new one even when an older element has the same name. False,
+    // with the cursor where it was, when it cannot be added.
+    static bool open(XML* xml, const char* prefix, int64 number);
+    // Selects the first child "<prefix><number>"; false when there is none.
+    static bool select(XML* xml, const char* prefix, int64 number);
+    // Back to the parent of the selected element; a top-level element leaves
+    // nothing selected, as before it was opened in an empty document.
+    static void close(XML* xml);
+
+    // Attributes of the selected element: floats as String::float32ToStr
+    // writes them (1 is "1.0"), integers in decimal.
+    static void writeFloat(XML* xml, const char* name, float32 value);
+    static void writeInteger(XML* xml, const char* name, int64 value);
+    // A missing attribute reads as 0.
+    static float32 readFloat(XML* xml, const char* name);
+    static int64 readInteger(XML* xml, const char* name);
+    // Replaces the value only when the attribute is present.
+    static void readFloatIfPresent(XML* xml, const char* name, float32* value);
+
+    // The selected element's text without tabs and line feeds; a new text
+    // the caller deletes, null when nothing remains.
+    static char* filteredText(XML* xml);
+
+    // The numbers n below limit of the selected element's children named
+    // "<prefix><n>", ascending and each once. Only the elements present are
+    // visited, so the work follows the document and never the limit. The
+    // children are walked from the first and from the last; an element that
+    // has text on both sides inside the parent is not seen.
+    static std::vector<uint32> numbersBelow(XML* xml, const char* prefix, uint32 limit);
+};
+
+} // namespace shape
+} // namespace zelk
+
+#endif

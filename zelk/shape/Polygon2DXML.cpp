@@ -1,0 +1,183 @@
+#include "zelk/shape/Polygon2D.h"
+
+#include "zelk/String.h"
+#include "zelk/XML.h"
+#include "zelk/animation/Interpolation1DGroup.h"
+#include "zelk/shape/ElementXML.h"
+#include "zelk/shape/Vertex2DAnimatedUV.h"
+
+namespace zelk {
+namespace shape {
+
+namespace {
+
+const char* const elementPrefix = "polygon_";
+// The most vertices a document may ask for.
+const int64 mostVertices = 65536;
+
+} // namespace
+
+bool Polygon2D::writeToXML(XML* xml, unsigned int id) {
+    if (!xml || !ElementXML::open(xml, elementPrefix, id)) {
+        return false;
+    }
+    if (circleFlag) {
+        xml->setSelectedString("circle");
+        ElementXML::writeFloat(xml, "radius", radius);
+    } else if (lineFlag) {
+        xml->setSelectedString("line");
+        ElementXML::writeInteger(xml, "collisionID", collisionID);
+    } else {
+        xml->setSelectedString("polygon");
+    }
+    ElementXML::writeInteger(xml, "vCount", vertexs.size());
+    for (unsigned int k = 0; k < vertexs.size(); k++) {
+        if (Vertex2D* vertex = vertexs.get(k)) {
+            vertex->writeToXML(k, xml);
+        }
+    }
+    if (xml->addSelectedNextChild("uvFrames") && xml->selectChild("uvFrames")) {
+        ElementXML::writeFloat(xml, "framesX", static_cast<float32>(frames.x));
+        ElementXML::writeFloat(xml, "framesY", static_cast<float32>(frames.y));
+        ElementXML::writeFloat(xml, "frameUsingX", static_cast<float32>(frameUsing.x));
+        ElementXML::writeFloat(xml, "frameUsingY", static_cast<float32>(frameUsing.y));
+        xml->selectFather();
+    }
+    if (xml->addSelectedNextChild("transformation") && xml->selectChild("transformation")) {
+        ElementXML::writeFloat(xml, "translateX", translate.x);
+        ElementXML::writeFloat(xml, "translateY", translate.y);
+        ElementXML::writeFloat(xml, "scaleW", getScale().width);
+        ElementXML::writeFloat(xml, "scaleH", getScale().height);
+        ElementXML::writeFloat(xml, "angle", getAngle());
+        xml->selectFather();
+    }
+    if (xml->addSelectedNextChild("physics") && xml->selectChild("physics")) {
+        ElementXML::writeFloat(xml, "density", density);
+        ElementXML::writeFloat(xml, "friction", friction);
+        ElementXML::writeFloat(xml, "restitution", restitution);
+        xml->selectFather();
+    }
+    if (animationFrames) {
+        animationFrames->writeToXML(xml, 0);
+    }
+    ElementXML::close(xml);
+    return true;
+}
+
+bool Polygon2D::readFromXML(XML* xml, unsigned int id) {
+    if (!xml || !ElementXML::select(xml, elementPrefix, id)) {
+        return false;
+    }
+    char* kind = ElementXML::filteredText(xml);
+    if (String::strCompare(kind, "circle")) {
+        circleFlag = true;
+        lineFlag = false;
+        radius = ElementXML::readFloat(xml, "radius");
+    } else if (String::strCompare(kind, "line")) {
+        lineFlag = true;
+        circleFlag = false;
+        collisionID = static_cast<uint8>(ElementXML::readInteger(xml, "collisionID"));
+    } else if (String::strCompare(kind, "polygon")) {
+        circleFlag = false;
+        lineFlag = false;
+    }
+    delete[] kind;
+    int64 count = ElementXML::readInteger(xml, "vCount");
+    if (count <= 0 || count > mostVertices) {
+        ElementXML::close(xml);
+        return false;
+    }
+    createPolygon(static_cast<unsigned int>(count));
+    readVertices(xml, static_cast<unsigned int>(count));
+    readGrid(xml);
+    readTransformation(xml);
+    readPhysics(xml);
+    readAnimation(xml);
+    ElementXML::close(xml);
+    return true;
+}
+
+// Vertices beyond the count this polygon has made cannot be set, so their
+// elements are not looked for.
+void Polygon2D::readVertices(XML* xml, unsigned int count) {
+    for (unsigned int k = 0; k < count && k < vertexs.size(); k++) {
+        switch (Vertex2D::readTypeFromXML(k, xml)) {
+        case 1: {
+            Vertex2D vertex;
+            if (vertex.readFromXML(k, xml)) {
+                setVertexPosition(k, vertex.position);
+                setVertexColor(k, vertex.color);
+            }
+            break;
+        }
+        case 2: {
+            Vertex2DWithUV vertex;
+            if (vertex.readFromXML(k, xml)) {
+                setVertexPosition(k, vertex.position);
+                setVertexColor(k, vertex.color);
+                setVertexUV(k, vertex.getUV());
+            }
+            break;
+        }
+        case 3: {
+            Vertex2DAnimatedUV vertex;
+            if (vertex.readFromXML(k, xml)) {
+                setVertexPosition(k, vertex.position);
+                setVertexColor(k, vertex.color);
+                setVertexUV(k, vertex.getSaved());
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+}
+
+void Polygon2D::readGrid(XML* xml) {
+    if (!xml->selectChild("uvFrames")) {
+        return;
+    }
+    vec2ui32 grid(static_cast<uint32>(ElementXML::readInteger(xml, "framesX")),
+                  static_cast<uint32>(ElementXML::readInteger(xml, "framesY")));
+    vec2ui32 shown(static_cast<uint32>(ElementXML::readInteger(xml, "frameUsingX")),
+                   static_cast<uint32>(ElementXML::readInteger(xml, "frameUsingY")));
+    xml->selectFather();
+    setPolygonUVFrames(grid);
+    usePolygonUVFrame(shown);
+}
+
+void Polygon2D::readTransformation(XML* xml) {
+    if (!xml->selectChild("transformation")) {
+        return;
+    }
+    translate =
+        vec2f32(ElementXML::readFloat(xml, "translateX"), ElementXML::readFloat(xml, "translateY"));
+    scale = size2f32(ElementXML::readFloat(xml, "scaleW"), ElementXML::readFloat(xml, "scaleH"));
+    angle = ElementXML::readFloat(xml, "angle");
+    xml->selectFather();
+}
+
+void Polygon2D::readPhysics(XML* xml) {
+    if (!xml->selectChild("physics")) {
+        return;
+    }
+    density = ElementXML::readFloat(xml, "density");
+    friction = ElementXML::readFloat(xml, "friction");
+    restitution = ElementXML::readFloat(xml, "restitution");
+    xml->selectFather();
+}
+
+void Polygon2D::readAnimation(XML* xml) {
+    if (!framesCreateAnimation()) {
+        return;
+    }
+    if (animationFrames->readFromXML(xml, 0)) {
+        animationFrames->playForward();
+    } else {
+        framesRemoveAnimation();
+    }
+}
+
+} // namespace shape
+} // namespace zelk
