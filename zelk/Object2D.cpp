@@ -18,34 +18,44 @@ const unsigned int glLines = 1, glColorMaterial = 2903;
 
 } // namespace
 
+namespace {
+
+// Advances a playing group and reads its values; false when it does not play
+// (any more).
+bool advance(animation::Interpolation1DGroup& group, float32* x) {
+    if (!group.isPlaying()) {
+        return false;
+    }
+    group.updateClockAnimation();
+    bool ok = false;
+    *x = group.getClockX(&ok);
+    return ok;
+}
+
+bool advance(animation::Interpolation2DGroup& group, vec2f32* values) {
+    bool ok = advance(group, &values->x);
+    if (ok) {
+        values->y = group.getClockY(&ok);
+    }
+    return ok;
+}
+
+} // namespace
+
 bool Object2D::updateAnimations() {
     bool changed = false;
-    bool ok = false;
-    if (animationPosition.isPlaying()) {
-        animationPosition.updateClockAnimation();
-        float32 x = animationPosition.getClockX(&ok);
-        float32 y = ok ? animationPosition.getClockY(&ok) : 0.f;
-        if (ok) {
-            position = vec2f32(x, y);
-            changed = true;
-        }
+    vec2f32 values;
+    if (advance(animationPosition, &values)) {
+        position = values;
+        changed = true;
     }
-    if (animationAngle.isPlaying()) {
-        animationAngle.updateClockAnimation();
-        float32 x = animationAngle.getClockX(&ok);
-        if (ok) {
-            angle = x;
-            changed = true;
-        }
+    if (advance(animationAngle, &values.x)) {
+        angle = values.x;
+        changed = true;
     }
-    if (animationSize.isPlaying()) {
-        animationSize.updateClockAnimation();
-        float32 width = animationSize.getClockX(&ok);
-        float32 height = ok ? animationSize.getClockY(&ok) : 0.f;
-        if (ok) {
-            size = size2f32(width, height);
-            changed = true;
-        }
+    if (advance(animationSize, &values)) {
+        size = size2f32(values.x, values.y);
+        changed = true;
     }
     updateMeshAnimations();
     return changed;

@@ -130,6 +130,14 @@ protected:
     void drawMeshes(void (shape::Mesh2D::*drawMesh)());
     // Other is a shallow copy of this very object.
     bool sharesMeshesWith(Object2D& other);
+    // Runs act on the mesh at a live position; false when there is none.
+    template <typename Act> bool onMesh(unsigned int position, Act act) {
+        shape::Mesh2D* mesh = meshes.getMesh(position);
+        if (mesh) {
+            act(mesh);
+        }
+        return mesh != nullptr;
+    }
     // Every live mesh, in position order.
     template <typename Act> void forEachMesh(Act act) {
         for (unsigned int position = 0; position < meshes.size(); position++) {

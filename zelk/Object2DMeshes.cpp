@@ -110,11 +110,7 @@ uint32 Object2D::selectedGetTextureID(uint8 slot) {
 }
 
 bool Object2D::setPolygonColor(unsigned int mesh, color4f32 color) {
-    shape::Mesh2D* target = meshes.getMesh(mesh);
-    if (target) {
-        target->setPolygonsColor(color);
-    }
-    return target != nullptr;
+    return onMesh(mesh, [color](shape::Mesh2D* target) { target->setPolygonsColor(color); });
 }
 
 bool Object2D::setPolygonColor(unsigned int mesh, float32 r, float32 g, float32 b, float32 a) {
@@ -160,11 +156,7 @@ void Object2D::playMeshAnimations() {
 }
 
 bool Object2D::playMeshAnimations(unsigned int mesh) {
-    shape::Mesh2D* target = meshes.getMesh(mesh);
-    if (target) {
-        playAll(target);
-    }
-    return target != nullptr;
+    return onMesh(mesh, playAll);
 }
 
 void Object2D::pauseMeshAnimations() {
@@ -172,11 +164,7 @@ void Object2D::pauseMeshAnimations() {
 }
 
 bool Object2D::pauseMeshAnimations(unsigned int mesh) {
-    shape::Mesh2D* target = meshes.getMesh(mesh);
-    if (target) {
-        pauseAll(target);
-    }
-    return target != nullptr;
+    return onMesh(mesh, pauseAll);
 }
 
 void Object2D::updateMeshAnimations() {
@@ -184,11 +172,7 @@ void Object2D::updateMeshAnimations() {
 }
 
 bool Object2D::updateMeshAnimations(unsigned int mesh) {
-    shape::Mesh2D* target = meshes.getMesh(mesh);
-    if (target) {
-        updateAll(target);
-    }
-    return target != nullptr;
+    return onMesh(mesh, updateAll);
 }
 
 bool Object2D::sharesMeshesWith(Object2D& other) {

@@ -82,6 +82,7 @@
 #include "zelk/shape/Curve2D.h"
 #include "zelk/shape/Curve3D.h"
 #include "zelk/shape/ElementXML.h"
+#include "zelk/shape/FixedPolygon2D.h"
 #include "zelk/shape/Hermite2D.h"
 #include "zelk/shape/Hermite3D.h"
 #include "zelk/shape/Line2D.h"

@@ -113,27 +113,15 @@ bool Polygon2DList::setPolygonsColor(float32 r, float32 g, float32 b, float32 a)
 }
 
 bool Polygon2DList::setPolygonDensity(unsigned int position, float32 value) {
-    Polygon2D* polygon = polygons.get(position);
-    if (polygon) {
-        polygon->setDensity(value);
-    }
-    return polygon != nullptr;
+    return onPolygon(position, [value](Polygon2D* polygon) { polygon->setDensity(value); });
 }
 
 bool Polygon2DList::setPolygonFriction(unsigned int position, float32 value) {
-    Polygon2D* polygon = polygons.get(position);
-    if (polygon) {
-        polygon->setFriction(value);
-    }
-    return polygon != nullptr;
+    return onPolygon(position, [value](Polygon2D* polygon) { polygon->setFriction(value); });
 }
 
 bool Polygon2DList::setPolygonRestitution(unsigned int position, float32 value) {
-    Polygon2D* polygon = polygons.get(position);
-    if (polygon) {
-        polygon->setRestitution(value);
-    }
-    return polygon != nullptr;
+    return onPolygon(position, [value](Polygon2D* polygon) { polygon->setRestitution(value); });
 }
 
 void Polygon2DList::setDensity(float32 value) {

@@ -132,6 +132,18 @@ protected:
     bool readPolygons(XML* xml);
     // Other is a shallow copy of this very list.
     bool sharesPolygonsWith(Polygon2DList& other);
+    // Runs act on the polygon at a live position (on the selected one);
+    // false when there is none.
+    template <typename Act> bool onPolygon(unsigned int position, Act act) {
+        return run(polygons.get(position), act);
+    }
+    template <typename Act> bool withSelected(Act act) { return run(selected, act); }
+    template <typename Act> static bool run(Polygon2D* polygon, Act act) {
+        if (polygon) {
+            act(polygon);
+        }
+        return polygon != nullptr;
+    }
 
     vector::Stack<Polygon2D*> polygons;
     Polygon2D* selected;

@@ -68,10 +68,7 @@ bool Polygon2DList::selectedRemoveVertexUV(unsigned int i) {
 }
 
 bool Polygon2DList::selectedUsePolygonUVFrame(vec2ui32 frame) {
-    if (selected) {
-        selected->usePolygonUVFrame(frame);
-    }
-    return selected != nullptr;
+    return withSelected([frame](Polygon2D* polygon) { polygon->usePolygonUVFrame(frame); });
 }
 
 bool Polygon2DList::selectedUsePolygonUVFrame(unsigned int column, unsigned int row) {
@@ -79,59 +76,35 @@ bool Polygon2DList::selectedUsePolygonUVFrame(unsigned int column, unsigned int 
 }
 
 bool Polygon2DList::selectedUsePolygonUVFramePosition(unsigned int p) {
-    if (selected) {
-        selected->usePolygonUVFramePosition(p);
-    }
-    return selected != nullptr;
+    return withSelected([p](Polygon2D* polygon) { polygon->usePolygonUVFramePosition(p); });
 }
 
 bool Polygon2DList::selectedUsePolygonUVFrameX(unsigned int column) {
-    if (selected) {
-        selected->usePolygonUVFrameX(column);
-    }
-    return selected != nullptr;
+    return withSelected([column](Polygon2D* polygon) { polygon->usePolygonUVFrameX(column); });
 }
 
 bool Polygon2DList::selectedUsePolygonUVFrameY(unsigned int row) {
-    if (selected) {
-        selected->usePolygonUVFrameY(row);
-    }
-    return selected != nullptr;
+    return withSelected([row](Polygon2D* polygon) { polygon->usePolygonUVFrameY(row); });
 }
 
 bool Polygon2DList::selectedSetDensity(float32 value) {
-    if (selected) {
-        selected->setDensity(value);
-    }
-    return selected != nullptr;
+    return withSelected([value](Polygon2D* polygon) { polygon->setDensity(value); });
 }
 
 bool Polygon2DList::selectedSetFriction(float32 value) {
-    if (selected) {
-        selected->setFriction(value);
-    }
-    return selected != nullptr;
+    return withSelected([value](Polygon2D* polygon) { polygon->setFriction(value); });
 }
 
 bool Polygon2DList::selectedSetRestitution(float32 value) {
-    if (selected) {
-        selected->setRestitution(value);
-    }
-    return selected != nullptr;
+    return withSelected([value](Polygon2D* polygon) { polygon->setRestitution(value); });
 }
 
 bool Polygon2DList::selectedRemovePolygonUV() {
-    if (selected) {
-        selected->removePolygonUV();
-    }
-    return selected != nullptr;
+    return withSelected([](Polygon2D* polygon) { polygon->removePolygonUV(); });
 }
 
 bool Polygon2DList::selectedCleanPolygonUVAnimation() {
-    if (selected) {
-        selected->cleanPolygonUVAnimation();
-    }
-    return selected != nullptr;
+    return withSelected([](Polygon2D* polygon) { polygon->cleanPolygonUVAnimation(); });
 }
 
 unsigned int Polygon2DList::selectedGetVertexCount() {

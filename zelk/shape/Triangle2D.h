@@ -1,27 +1,19 @@
 #ifndef ZELK_SHAPE_TRIANGLE2D_H
 #define ZELK_SHAPE_TRIANGLE2D_H
 
-#include "zelk/shape/Polygon2D.h"
+#include "zelk/shape/FixedPolygon2D.h"
 
 namespace zelk {
 namespace shape {
 
-// A polygon of 3 plain vertices drawn as GL_TRIANGLES. Its vertex count stays 3:
-// the virtual createPolygon(n) changes nothing and deletePolygon() keeps the
-// vertices, which the destructor frees.
-class Triangle2D : public Polygon2D {
+// A polygon of 3 plain vertices drawn as GL_TRIANGLES (4); its vertex count stays 3.
+class Triangle2D : public FixedPolygon2D<3, 4> {
 public:
     Triangle2D();
     ~Triangle2D() override;
 
-    using Polygon2D::operator=;
-    using Polygon2D::createPolygon;
-    // True when n is not 0; changes nothing.
-    bool createPolygon(unsigned int n) override;
-    bool createPolygon() { return true; }
-    void deletePolygon() override;
+    using FixedPolygon2D<3, 4>::operator=;
     void print() override;
-    void draw() override;
 };
 
 } // namespace shape

@@ -26,12 +26,16 @@ void Vertex2D::draw() {
 void Vertex2D::print() {
     printf("\nVector position(%.2f %.2f) Color (%.2f %.2f %.2f %.2f)", position.x, position.y,
            color.r, color.g, color.b, color.a);
+    printKind(false);
 }
 
 void Vertex2D::print(unsigned int i) {
     printf("\nVector [%u] position(%.2f %.2f) Color (%.2f %.2f %.2f %.2f)", i, position.x,
            position.y, color.r, color.g, color.b, color.a);
+    printKind(true);
 }
+
+void Vertex2D::printKind(bool) {}
 
 bool Vertex2D::writeToXML(unsigned int id, XML* xml) {
     if (!xml || !ElementXML::open(xml, elementPrefix, id)) {

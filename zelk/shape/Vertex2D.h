@@ -46,6 +46,8 @@ public:
     color4f32 color;
 
 protected:
+    // What a kind prints after the position and colour; indexed for print(i).
+    virtual void printKind(bool indexed);
     // The kind's attributes on the selected element, base class first.
     virtual void writeAttributes(XML* xml);
     virtual void readAttributes(XML* xml);

@@ -11,13 +11,8 @@ Vertex2DAnimatedUV::Vertex2DAnimatedUV() : uvMultiply(), uvSaved() {}
 
 Vertex2DAnimatedUV::~Vertex2DAnimatedUV() {}
 
-void Vertex2DAnimatedUV::print() {
-    Vertex2DWithUV::print();
-    printf(" multiply(%.2f %.2f)", uvMultiply.x, uvMultiply.y);
-}
-
-void Vertex2DAnimatedUV::print(unsigned int i) {
-    Vertex2DWithUV::print(i);
+void Vertex2DAnimatedUV::printKind(bool indexed) {
+    Vertex2DWithUV::printKind(indexed);
     printf(" multiply(%.2f %.2f)", uvMultiply.x, uvMultiply.y);
 }
 

@@ -16,8 +16,6 @@ public:
     Vertex2DAnimatedUV();
     ~Vertex2DAnimatedUV() override;
 
-    void print() override;
-    void print(unsigned int i) override;
     uint8 getType() override;
 
     // Sets the shown and the saved coordinate. The other forms of the base
@@ -36,6 +34,8 @@ public:
     void cleanUVAnimation();
 
 protected:
+    // " multiply(x y)" after the base's text.
+    void printKind(bool indexed) override;
     // "uvMX", "uvMY", "uvSX", "uvSY" after the base's attributes.
     void writeAttributes(XML* xml) override;
     void readAttributes(XML* xml) override;

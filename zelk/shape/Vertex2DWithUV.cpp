@@ -17,14 +17,8 @@ void Vertex2DWithUV::draw() {
     Vertex2D::draw();
 }
 
-void Vertex2DWithUV::print() {
-    Vertex2D::print();
-    printf("UV(%.2f %.2f)", uv.x, uv.y);
-}
-
-void Vertex2DWithUV::print(unsigned int i) {
-    Vertex2D::print(i);
-    printf("\nUV(%.2f %.2f)", uv.x, uv.y);
+void Vertex2DWithUV::printKind(bool indexed) {
+    printf(indexed ? "\nUV(%.2f %.2f)" : "UV(%.2f %.2f)", uv.x, uv.y);
 }
 
 uint8 Vertex2DWithUV::getType() {

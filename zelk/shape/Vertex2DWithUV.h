@@ -15,8 +15,6 @@ public:
     ~Vertex2DWithUV() override;
 
     void draw() override;
-    void print() override;
-    void print(unsigned int i) override;
     uint8 getType() override;
 
     vec2f32 getUV() const { return uv; }
@@ -28,6 +26,8 @@ public:
     void setUVY(float32 y) { uv.y = y; }
 
 protected:
+    // "UV(u v)", on a line of its own after print(i).
+    void printKind(bool indexed) override;
     // "uvX" and "uvY": the coordinate as shown.
     void writeAttributes(XML* xml) override;
     void readAttributes(XML* xml) override;
