@@ -11,6 +11,8 @@ namespace physics2D {
 class DynamicObject2D : public KinematicObject2D {
 public:
     DynamicObject2D() { type = physics::dynamicBody; }
+
+    using KinematicObject2D::operator=;
 };
 
 } // namespace physics2D

@@ -11,6 +11,8 @@ namespace physics2D {
 class KinematicObject2D : public StaticObject2D {
 public:
     KinematicObject2D() { type = physics::kinematicBody; }
+
+    using StaticObject2D::operator=;
 };
 
 } // namespace physics2D

@@ -9,6 +9,8 @@ namespace physics2D {
 // A sensor on a kinematic body, whatever its type field says.
 class KinematicSensor2D : public StaticSensor2D {
 public:
+    using StaticSensor2D::operator=;
+
     uint8 getType() override { return physics::kinematicBody; }
 };
 

@@ -137,6 +137,9 @@ unsigned int PhysicsMesh2D::addConvexPieces(shape::Polygon2D& polygon) {
     }
     shape::Polygon2D piece;
     piece = polygon;
+    // Assignment copies the vertex colours; the pieces' new vertices take the
+    // polygon colour.
+    piece.polygonColor = polygon.polygonColor;
     vec2f32 pivot = pivotOf(polygon);
     ConvexTree tree;
     fillTree(polygon, pivot, &tree);

@@ -11,6 +11,8 @@ namespace physics2D {
 class StaticObject2D : public PhysicObject2D {
 public:
     StaticObject2D() { type = physics::staticBody; }
+
+    using PhysicObject2D::operator=;
 };
 
 } // namespace physics2D

@@ -13,7 +13,12 @@ namespace physics2D {
 class StaticSensor2D : public PhysicObject2D {
 public:
     StaticSensor2D() { sensor = true; }
+    StaticSensor2D(const StaticSensor2D& other) = default;
     ~StaticSensor2D() override;
+
+    // Assignment of the physics object part; the activation set stays.
+    using PhysicObject2D::operator=;
+    PhysicObject2D operator=(const StaticSensor2D& other) { return PhysicObject2D::operator=(other); }
 
     uint8 getType() override { return physics::staticBody; }
     bool isSensor() override { return true; }
