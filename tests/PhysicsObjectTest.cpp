@@ -124,10 +124,9 @@ TEST(PhysicsMesh, KeepsTheFirstOfPointsOnOneLineThroughThePivot) {
 }
 
 TEST(PhysicsMesh, LooksBackOneStepOnlySoAPieceCanKeepAReflexVertex) {
-    EXPECT_EQ((std::vector<Points>{
-                  {vec2f32(18, 2), vec2f32(9, 18), vec2f32(14, 8), vec2f32(8, 11)}}),
-              cut({vec2f32(18, 2), vec2f32(8, 11), vec2f32(9, 18), vec2f32(17, 3),
-                   vec2f32(14, 8)}));
+    EXPECT_EQ(
+        (std::vector<Points>{{vec2f32(18, 2), vec2f32(9, 18), vec2f32(14, 8), vec2f32(8, 11)}}),
+        cut({vec2f32(18, 2), vec2f32(8, 11), vec2f32(9, 18), vec2f32(17, 3), vec2f32(14, 8)}));
 }
 
 TEST(PhysicsMesh, StoresLinesCirclesAndRectanglesAsGivenAndNothingForFewerThanTwoVertices) {

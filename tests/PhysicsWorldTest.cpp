@@ -103,8 +103,8 @@ TEST(WorldFixtures, CentredRectangleIsABoxAndAMovedOneAFourVertexPolygon) {
     ASSERT_TRUE(scene.world.addObject(moved));
     std::vector<vec2f32> polygon = verticesOf(scene.fixtures(moved)[0]);
     ASSERT_EQ(4u, polygon.size());
-    for (vec2f32 corner : {vec2f32(-0.8f, -0.5f), vec2f32(1.2f, -0.5f), vec2f32(1.2f, 0.5f),
-                           vec2f32(-0.8f, 0.5f)}) {
+    for (vec2f32 corner :
+         {vec2f32(-0.8f, -0.5f), vec2f32(1.2f, -0.5f), vec2f32(1.2f, 0.5f), vec2f32(-0.8f, 0.5f)}) {
         EXPECT_TRUE(holds(polygon, corner)) << corner.x << " " << corner.y;
     }
 }
@@ -154,7 +154,8 @@ TEST(WorldFixtures, LinesBecomeTwoSidedEdgesThroughAtMostEightPoints) {
         polygonOfEach.push_back(static_cast<unsigned int>(fixture->GetUserData().pointer));
     }
     EXPECT_EQ((std::vector<unsigned int>{0, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2}), polygonOfEach);
-    const b2EdgeShape* edge = static_cast<const b2EdgeShape*>(scene.fixtures(object)[0]->GetShape());
+    const b2EdgeShape* edge =
+        static_cast<const b2EdgeShape*>(scene.fixtures(object)[0]->GetShape());
     EXPECT_EQ(b2Vec2(0, 0), edge->m_vertex1);
     EXPECT_EQ(b2Vec2(2, 0), edge->m_vertex2);
 }
@@ -165,8 +166,8 @@ TEST(WorldFixtures, ConvexPiecesOfAPhysicsPolygonEachBecomeAFixture) {
     std::vector<vec2f32> twelve;
     for (int i = 0; i < 12; i++) {
         double angle = -M_PI / 2 + 2 * M_PI * i / 12;
-        twelve.push_back(vec2f32(static_cast<float>(std::cos(angle)),
-                                 static_cast<float>(std::sin(angle))));
+        twelve.push_back(
+            vec2f32(static_cast<float>(std::cos(angle)), static_cast<float>(std::sin(angle))));
     }
     PhysicsScene::addPolygon(object, twelve);
     PhysicsScene::addPolygon(object, {vec2f32(0, 0), vec2f32(2, 0), vec2f32(2, 1), vec2f32(1, 1),
@@ -461,7 +462,8 @@ TEST(WorldMotion, RefusesValuesThatAreNotFiniteAndChangesNothing) {
     object->position = vec2f32(1.0f, 1.0f);
     scene.step(10);
     EXPECT_TRUE(std::isfinite(object->position.y));
-    EXPECT_EQ(b2Vec2(0.0f, 0.0f), body->GetPosition() - b2Vec2(object->position.x, object->position.y));
+    EXPECT_EQ(b2Vec2(0.0f, 0.0f),
+              body->GetPosition() - b2Vec2(object->position.x, object->position.y));
 }
 
 TEST(WorldMotion, EachOperationServesOnlyItsBodyTypes) {

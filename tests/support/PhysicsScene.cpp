@@ -13,19 +13,17 @@ using physics2D::Contact2D;
 using physics2D::PhysicObject2D;
 
 int Hearing::count(ContactEvent event) const {
-    return static_cast<int>(std::count_if(events.begin(), events.end(),
-                                          [event](const HeardContact& heard) {
-                                              return heard.event == event;
-                                          }));
+    return static_cast<int>(
+        std::count_if(events.begin(), events.end(),
+                      [event](const HeardContact& heard) { return heard.event == event; }));
 }
 
 int Hearing::count(ContactEvent event, const PhysicObject2D* first,
                    const PhysicObject2D* second) const {
     return static_cast<int>(std::count_if(
         events.begin(), events.end(), [event, first, second](const HeardContact& heard) {
-            return heard.event == event &&
-                   ((heard.objectA == first && heard.objectB == second) ||
-                    (heard.objectA == second && heard.objectB == first));
+            return heard.event == event && ((heard.objectA == first && heard.objectB == second) ||
+                                            (heard.objectA == second && heard.objectB == first));
         }));
 }
 

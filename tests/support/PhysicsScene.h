@@ -85,7 +85,9 @@ public:
 };
 
 // A physics scene made in code: a hearing world and the objects made for it,
-// which the scene owns and takes out of the world before deleting them.
+// which the scene owns and takes out of the world before deleting them. The
+// world reports the touches that end then, so contact callbacks registered
+// with it are declared before the scene, to outlive it.
 class PhysicsScene {
 public:
     PhysicsScene() {}
@@ -94,8 +96,7 @@ public:
     PhysicsScene& operator=(const PhysicsScene&) = delete;
 
     // An object of that kind at that place, not yet in the world.
-    template <typename Kind>
-    Kind* make(vec2f32 position, size2f32 size = size2f32(1.0f, 1.0f)) {
+    template <typename Kind> Kind* make(vec2f32 position, size2f32 size = size2f32(1.0f, 1.0f)) {
         objects.push_back(std::make_unique<Kind>());
         Kind* object = static_cast<Kind*>(objects.back().get());
         object->position = position;
@@ -104,8 +105,7 @@ public:
     }
     // An object of that kind with one rectangle of corners (-0.5, -0.5) and
     // (0.5, 0.5), added to the world.
-    template <typename Kind>
-    Kind* box(vec2f32 position, size2f32 size = size2f32(1.0f, 1.0f)) {
+    template <typename Kind> Kind* box(vec2f32 position, size2f32 size = size2f32(1.0f, 1.0f)) {
         Kind* object = make<Kind>(position, size);
         addRectangle(object, vec2f32(-0.5f, -0.5f), vec2f32(0.5f, 0.5f));
         world.addObject(object);

@@ -18,7 +18,9 @@ public:
 
     // Assignment of the physics object part; the activation set stays.
     using PhysicObject2D::operator=;
-    PhysicObject2D operator=(const StaticSensor2D& other) { return PhysicObject2D::operator=(other); }
+    PhysicObject2D operator=(const StaticSensor2D& other) {
+        return PhysicObject2D::operator=(other);
+    }
 
     uint8 getType() override { return physics::staticBody; }
     bool isSensor() override { return true; }
