@@ -42,19 +42,32 @@ bool restsOnGround(DynamicObject2D* box) {
     return box->position.y > 0.9f && box->position.y < 1.1f;
 }
 
+// A box over the ground, both in notCollision group 7 and, when asked, both
+// in collision group 3; the ground is added first or last.
+DynamicObject2D* groupedBox(PhysicsScene& scene, bool groundFirst, bool shareCollision,
+                            StaticObject2D** floor) {
+    *floor = groundFirst ? ground(scene) : nullptr;
+    DynamicObject2D* box = scene.make<DynamicObject2D>(vec2f32(0.0f, 3.0f));
+    PhysicsScene::addRectangle(box, vec2f32(-0.5f, -0.5f), vec2f32(0.5f, 0.5f));
+    scene.world.addObject(box);
+    *floor = *floor ? *floor : ground(scene);
+    for (PhysicObject2D* object : std::vector<PhysicObject2D*>{box, *floor}) {
+        object->addNotCollisionGroup(7);
+        if (shareCollision) {
+            object->addCollisionGroup(3);
+        }
+    }
+    (*floor)->addNotCollisionGroup(2);
+    return box;
+}
+
 } // namespace
 
 TEST(ContactGroups, SharedNotCollisionGroupLetsObjectsPassUnlessTheyShareACollisionGroup) {
     for (bool groundFirst : {true, false}) {
         PhysicsScene scene;
-        StaticObject2D* floor = groundFirst ? ground(scene) : nullptr;
-        DynamicObject2D* box = scene.make<DynamicObject2D>(vec2f32(0.0f, 3.0f));
-        PhysicsScene::addRectangle(box, vec2f32(-0.5f, -0.5f), vec2f32(0.5f, 0.5f));
-        box->addNotCollisionGroup(7);
-        scene.world.addObject(box);
-        floor = floor ? floor : ground(scene);
-        floor->addNotCollisionGroup(7);
-        floor->addNotCollisionGroup(2);
+        StaticObject2D* floor = nullptr;
+        DynamicObject2D* box = groupedBox(scene, groundFirst, false, &floor);
         scene.step(120);
         EXPECT_LT(box->position.y, -1.0f) << groundFirst;
         EXPECT_EQ(0, scene.world.hearing.count(ContactEvent::begin)) << groundFirst;
@@ -63,15 +76,8 @@ TEST(ContactGroups, SharedNotCollisionGroupLetsObjectsPassUnlessTheyShareACollis
     }
     for (bool groundFirst : {true, false}) {
         PhysicsScene scene;
-        StaticObject2D* floor = groundFirst ? ground(scene) : nullptr;
-        DynamicObject2D* box = scene.make<DynamicObject2D>(vec2f32(0.0f, 3.0f));
-        PhysicsScene::addRectangle(box, vec2f32(-0.5f, -0.5f), vec2f32(0.5f, 0.5f));
-        box->addNotCollisionGroup(7);
-        box->addCollisionGroup(3);
-        scene.world.addObject(box);
-        floor = floor ? floor : ground(scene);
-        floor->addNotCollisionGroup(7);
-        floor->addCollisionGroup(3);
+        StaticObject2D* floor = nullptr;
+        DynamicObject2D* box = groupedBox(scene, groundFirst, true, &floor);
         scene.step(120);
         EXPECT_TRUE(restsOnGround(box)) << groundFirst;
         EXPECT_EQ(1, scene.world.hearing.count(ContactEvent::begin, box, floor)) << groundFirst;
