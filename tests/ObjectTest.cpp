@@ -1,21 +1,26 @@
 #include "zelk/Object.h"
+#include "zelk/animation/InterpolationGroup.h"
+#include "zelk/animation/InterpolationLine.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 using zelk::Object;
+using zelk::animation::Frame;
+using zelk::animation::InterpolationGroup;
+using zelk::animation::InterpolationLine;
 
 namespace {
 
-// Stand-in for the animation group: shared, copyable through Object's copy
-// constructor, counting its instances.
-class Group : public Object<Group> {
+// The animation group, counting its instances; its holders are
+// InterpolationGroup variables.
+class Group : public InterpolationGroup {
 public:
     static int alive;
     static int deleted;
     Group() { alive++; }
-    Group(const Group& other) : Object<Group>(other) { alive++; }
+    Group(const Group& other) : InterpolationGroup(other) { alive++; }
     ~Group() override {
         alive--;
         deleted++;
@@ -23,17 +28,6 @@ public:
 };
 int Group::alive = 0;
 int Group::deleted = 0;
-
-// Stand-in for the key frame: handed out by value, the copy marked first.
-class Frame : public Object<Frame> {
-public:
-    float time = 0;
-    Frame copyForCaller() {
-        Frame copy(*this);
-        copy.cantDestruct();
-        return copy;
-    }
-};
 
 // A shared object whose holders are 32-bit variables holding its code, as a
 // texture's are.
@@ -68,7 +62,7 @@ protected:
 
 TEST_F(ObjectTest, RetainRegistersEachHolderOnce) {
     Group* group = new Group();
-    Group* p = nullptr;
+    InterpolationGroup* p = nullptr;
     EXPECT_EQ(nullptr, group->retainObject(nullptr));
     EXPECT_EQ(group, group->retainObject(&p));
     EXPECT_EQ(group, p);
@@ -83,8 +77,8 @@ TEST_F(ObjectTest, RetainRegistersEachHolderOnce) {
 
 TEST_F(ObjectTest, TheLastReleaseDeletesTheObject) {
     Group* group = new Group();
-    Group* p = nullptr;
-    Group* q = nullptr;
+    InterpolationGroup* p = nullptr;
+    InterpolationGroup* q = nullptr;
     EXPECT_TRUE(group->haveOneRetain());
     group->retainObject(&p);
     EXPECT_TRUE(group->haveOneRetain());
@@ -103,12 +97,12 @@ TEST_F(ObjectTest, TheLastReleaseDeletesTheObject) {
 
 TEST_F(ObjectTest, DeletingTheObjectClearsEveryHolder) {
     Group* group = new Group();
-    Group* holders[5] = {};
-    for (Group*& holder : holders) {
+    InterpolationGroup* holders[5] = {};
+    for (InterpolationGroup*& holder : holders) {
         group->retainObject(&holder);
     }
     delete group;
-    for (Group* holder : holders) {
+    for (InterpolationGroup* holder : holders) {
         EXPECT_EQ(nullptr, holder);
     }
     EXPECT_EQ(0, Group::alive);
@@ -116,8 +110,8 @@ TEST_F(ObjectTest, DeletingTheObjectClearsEveryHolder) {
 
 TEST_F(ObjectTest, RemoveAllClearsTheHoldersAndKeepsTheObject) {
     Group* group = new Group();
-    Group* p = nullptr;
-    Group* q = nullptr;
+    InterpolationGroup* p = nullptr;
+    InterpolationGroup* q = nullptr;
     group->retainObject(&p);
     group->retainObject(&q);
     group->removeAll();
@@ -132,17 +126,17 @@ TEST_F(ObjectTest, RemoveAllClearsTheHoldersAndKeepsTheObject) {
 TEST_F(ObjectTest, ReleasingAnUnregisteredHolderOnlyClearsIt) {
     Group* first = new Group();
     Group* second = new Group();
-    Group* held = nullptr;
+    InterpolationGroup* held = nullptr;
     second->retainObject(&held);
 
     // first has no holder; the variable points at second.
-    Group* stray = second;
+    InterpolationGroup* stray = second;
     EXPECT_TRUE(first->releaseObject(&stray));
     EXPECT_EQ(nullptr, stray);
     EXPECT_EQ(2, Group::alive);
 
     // second has another holder; releasing a stranger changes nothing else.
-    Group* stranger = second;
+    InterpolationGroup* stranger = second;
     EXPECT_TRUE(second->releaseObject(&stranger));
     EXPECT_EQ(nullptr, stranger);
     EXPECT_EQ(second, held);
@@ -177,8 +171,11 @@ TEST_F(ObjectTest, CopyMarkedCantDestructLeavesTheSourceHolders) {
     Frame* q = nullptr;
     frame->retainObject(&p);
     frame->retainObject(&q);
+    // A line hands its frames out as marked copies.
+    InterpolationLine line;
+    line.setStart(frame);
     {
-        Frame copy = frame->copyForCaller();
+        Frame copy = line.getStart();
         EXPECT_FALSE(copy.haveOneRetain());
     }
     EXPECT_EQ(frame, p);
@@ -192,12 +189,13 @@ TEST_F(ObjectTest, CopyMarkedCantDestructLeavesTheSourceHolders) {
 
 TEST_F(ObjectTest, CopiedGroupSharesTheHolderSet) {
     Group* group = new Group();
-    Group* p = nullptr;
+    InterpolationGroup* p = nullptr;
     group->retainObject(&p);
     Group* copy = new Group(*group);
     EXPECT_EQ(2, Group::alive);
     EXPECT_TRUE(copy->haveOneRetain());
     copy->cantDestruct();
+    copy->cantDeleteGroup();
     delete copy;
     EXPECT_EQ(group, p);
     group->releaseObject(&p);

@@ -36,12 +36,6 @@ using zelk::test::RootDocument;
 
 namespace {
 
-// Lets a test see the stored copies themselves.
-template <typename List> struct Probe : List {
-    using List::operator=;
-    Polygon2D* at(unsigned int position) { return this->polygons.get(position); }
-};
-
 // Adds a polygon of that many vertices whose first lies at (x, 0); answers
 // the list's answer.
 unsigned int addPolygonOf(Polygon2DList* list, unsigned int vertices, float x) {
@@ -60,7 +54,7 @@ std::string polygonElement(unsigned int id, float x) {
 } // namespace
 
 TEST(PolygonList, StoresACopyOfTheKindTheVertexCountAndMarkersCallFor) {
-    Probe<Polygon2DList> list;
+    Polygon2DList list;
     Polygon2D lonely(3);
     lonely.createPolygon(1);
     EXPECT_EQ(list.addPolygon(lonely), 0u);
@@ -77,21 +71,21 @@ TEST(PolygonList, StoresACopyOfTheKindTheVertexCountAndMarkersCallFor) {
     Triangle2D triangle;
     EXPECT_EQ(list.addPolygon(triangle), 3u);
 
-    EXPECT_NE(dynamic_cast<Rectangle2D*>(list.at(0)), nullptr);
-    EXPECT_NE(dynamic_cast<Lines2D*>(list.at(1)), nullptr);
-    EXPECT_EQ(typeid(*list.at(2)), typeid(Polygon2D));
-    EXPECT_EQ(typeid(*list.at(3)), typeid(Polygon2D));
-    EXPECT_TRUE(list.at(2)->isCircle());
-    EXPECT_EQ(list.at(2)->getCircleRadius(), 2.f);
-    EXPECT_EQ(list.at(2)->getVertexCount(), 6u);
+    EXPECT_NE(dynamic_cast<Rectangle2D*>(list.polygons.get(0)), nullptr);
+    EXPECT_NE(dynamic_cast<Lines2D*>(list.polygons.get(1)), nullptr);
+    EXPECT_EQ(typeid(*list.polygons.get(2)), typeid(Polygon2D));
+    EXPECT_EQ(typeid(*list.polygons.get(3)), typeid(Polygon2D));
+    EXPECT_TRUE(list.polygons.get(2)->isCircle());
+    EXPECT_EQ(list.polygons.get(2)->getCircleRadius(), 2.f);
+    EXPECT_EQ(list.polygons.get(2)->getVertexCount(), 6u);
     // Each copy has vertices of its own; the last one is selected.
-    EXPECT_NE(list.at(3)->getVertexPointer(0), triangle.getVertexPointer(0));
+    EXPECT_NE(list.polygons.get(3)->getVertexPointer(0), triangle.getVertexPointer(0));
     EXPECT_EQ(list.selectedGetVertexCount(), 3u);
     EXPECT_EQ(circle.getVertexCount(), 6u);
 }
 
 TEST(PolygonList, RemovedPositionStaysCountedUntilTheNextAddFillsIt) {
-    Probe<Polygon2DList> list;
+    Polygon2DList list;
     for (unsigned int i = 0; i < 3; i++) {
         addPolygonOf(&list, 3, static_cast<float>(i));
     }
@@ -108,13 +102,13 @@ TEST(PolygonList, RemovedPositionStaysCountedUntilTheNextAddFillsIt) {
     EXPECT_NE(text.find("<polygon_2 "), std::string::npos);
     EXPECT_EQ(text.find("<polygon_1 "), std::string::npos);
 
-    Probe<Polygon2DList> read;
+    Polygon2DList read;
     ASSERT_TRUE(read.readFromXML(&document.xml, 7));
     EXPECT_EQ(read.getPolygonSize(), 2u);
-    EXPECT_EQ(read.at(1)->getVertexPosition(0), vec2f32(2.f, 0.f));
+    EXPECT_EQ(read.polygons.get(1)->getVertexPosition(0), vec2f32(2.f, 0.f));
 
     EXPECT_EQ(addPolygonOf(&list, 4, 9.f), 1u);
-    EXPECT_EQ(list.at(1)->getVertexCount(), 4u);
+    EXPECT_EQ(list.polygons.get(1)->getVertexCount(), 4u);
     EXPECT_EQ(list.getPolygonSize(), 3u);
     // Removing the last position shrinks the list.
     ASSERT_TRUE(list.removePolygon(2));
@@ -201,24 +195,23 @@ TEST(PolygonList, SelectedOperationsReachTheSelectedPolygon) {
 }
 
 TEST(PolygonList, AssignmentCopiesThePolygonsAndTheSelectionAndLeavesTheSourceWhole) {
-    Probe<Polygon2DList> source;
+    Polygon2DList source;
     addPolygonOf(&source, 3, 1.f);
     addPolygonOf(&source, 3, 2.f);
     addPolygonOf(&source, 3, 3.f);
     source.removePolygon(0);
     source.selectPolygon(2);
-    Probe<Polygon2DList> target;
+    Polygon2DList target;
     addPolygonOf(&target, 5, 9.f);
     {
-        Polygon2DList& asList = target;
-        Polygon2DList answered = (asList = source);
+        Polygon2DList answered = (target = source);
         EXPECT_EQ(answered.getPolygonSize(), 3u);
     }
     ASSERT_EQ(target.getPolygonSize(), 2u);
-    EXPECT_EQ(target.at(0)->getVertexPosition(0), vec2f32(2.f, 0.f));
-    EXPECT_NE(target.at(0), source.at(1));
+    EXPECT_EQ(target.polygons.get(0)->getVertexPosition(0), vec2f32(2.f, 0.f));
+    EXPECT_NE(target.polygons.get(0), source.polygons.get(1));
     EXPECT_EQ(target.selectedGetVertexPosition(0), vec2f32(3.f, 0.f));
-    EXPECT_EQ(source.at(1)->getVertexPosition(0), vec2f32(2.f, 0.f));
+    EXPECT_EQ(source.polygons.get(1)->getVertexPosition(0), vec2f32(2.f, 0.f));
 
     // Without a selection in the source, position 0 is selected.
     Polygon2DList unselected;
@@ -229,7 +222,7 @@ TEST(PolygonList, AssignmentCopiesThePolygonsAndTheSelectionAndLeavesTheSourceWh
 
     target = target;
     EXPECT_EQ(target.getPolygonSize(), 1u);
-    EXPECT_EQ(target.at(0)->getVertexPosition(0), vec2f32(7.f, 0.f));
+    EXPECT_EQ(target.polygons.get(0)->getVertexPosition(0), vec2f32(7.f, 0.f));
 }
 
 TEST(PolygonList, MarkedCopyFreesNothing) {
@@ -248,16 +241,18 @@ TEST(PolygonList, ReadsEveryElementPresentBelowTheCountInNumberOrder) {
                           polygonElement(0, 1.f) + polygonElement(3, 3.f) +
                           "<polygon_01 vCount=\"3\"/><polygon_x/>" +
                           "</mesh_0><mesh_1 pCount=\"1\">" + polygonElement(0, 1.f) +
-                          polygonElement(2, 2.f) + "</mesh_1><mesh_2/>");
-    Probe<Polygon2DList> list;
+                          polygonElement(2, 2.f) + polygonElement(0, 4.f) + "</mesh_1><mesh_2/>");
+    Polygon2DList list;
     ASSERT_TRUE(list.readFromXML(&document.xml, 0));
     EXPECT_STREQ(document.xml.getSelectedName(), "root");
     ASSERT_EQ(list.getPolygonSize(), 2u);
-    EXPECT_EQ(list.at(0)->getVertexPosition(0).x, 1.f);
-    EXPECT_EQ(list.at(1)->getVertexPosition(0).x, 2.f);
+    EXPECT_EQ(list.polygons.get(0)->getVertexPosition(0).x, 1.f);
+    EXPECT_EQ(list.polygons.get(1)->getVertexPosition(0).x, 2.f);
 
+    // Below the count only, and the first element of a name.
     ASSERT_TRUE(list.readFromXML(&document.xml, 1));
     ASSERT_EQ(list.getPolygonSize(), 1u);
+    EXPECT_EQ(list.polygons.get(0)->getVertexPosition(0).x, 1.f);
     // Without "pCount" nothing is read, and that is not a failure.
     ASSERT_TRUE(list.readFromXML(&document.xml, 2));
     EXPECT_EQ(list.getPolygonSize(), 0u);
@@ -271,17 +266,17 @@ TEST(PolygonList, HostileCountsAnswerFalseAndLargeOnesCostOnlyWhatIsPresent) {
                           "<mesh_2 pCount=\"16777216\">" + polygonElement(16777215, 5.f) +
                           polygonElement(0, 1.f) + "</mesh_2>" + "<mesh_3 pCount=\"2\">" +
                           "<polygon_0 vCount=\"1\"/><polygon_1 vCount=\"-7\"/></mesh_3>");
-    Probe<Polygon2DList> list;
+    Polygon2DList list;
     addPolygonOf(&list, 3, 8.f);
     EXPECT_FALSE(list.readFromXML(&document.xml, 0));
     EXPECT_FALSE(list.readFromXML(&document.xml, 1));
     EXPECT_STREQ(document.xml.getSelectedName(), "root");
     ASSERT_EQ(list.getPolygonSize(), 1u);
-    EXPECT_EQ(list.at(0)->getVertexPosition(0).x, 8.f);
+    EXPECT_EQ(list.polygons.get(0)->getVertexPosition(0).x, 8.f);
 
     ASSERT_TRUE(list.readFromXML(&document.xml, 2));
     ASSERT_EQ(list.getPolygonSize(), 2u);
-    EXPECT_EQ(list.at(1)->getVertexPosition(0).x, 5.f);
+    EXPECT_EQ(list.polygons.get(1)->getVertexPosition(0).x, 5.f);
     // Polygons without vertices give no copy.
     ASSERT_TRUE(list.readFromXML(&document.xml, 3));
     EXPECT_EQ(list.getPolygonSize(), 0u);
@@ -290,10 +285,10 @@ TEST(PolygonList, HostileCountsAnswerFalseAndLargeOnesCostOnlyWhatIsPresent) {
 TEST(PolygonList, ValuesAnElementDoesNotCarryComeFromThePolygonReadBeforeIt) {
     RootDocument document("<mesh_0 pCount=\"2\">" + polygonElement(0, 3.f) +
                           "<polygon_1 vCount=\"3\">polygon</polygon_1></mesh_0>");
-    Probe<Polygon2DList> list;
+    Polygon2DList list;
     ASSERT_TRUE(list.readFromXML(&document.xml, 0));
     ASSERT_EQ(list.getPolygonSize(), 2u);
-    EXPECT_EQ(list.at(1)->getDensity(), 3.f);
+    EXPECT_EQ(list.polygons.get(1)->getDensity(), 3.f);
 }
 
 TEST(PolygonList, PrintsEachLivePositionWithItsPolygon) {
@@ -307,7 +302,7 @@ TEST(PolygonList, PrintsEachLivePositionWithItsPolygon) {
 }
 
 TEST(AnimatedPolygonList, ShowsTheFrameItsAnimationValueTruncates) {
-    Probe<AnimatedPolygon2DList> list;
+    AnimatedPolygon2DList list;
     Polygon2D framed(3);
     framed.setPolygonUVFrames(4, 4);
     list.addPolygon(framed);
@@ -319,34 +314,55 @@ TEST(AnimatedPolygonList, ShowsTheFrameItsAnimationValueTruncates) {
     EXPECT_TRUE(list.selectedAnimationAddInterpolationLine(10.f, 10.f));
     EXPECT_EQ(list.selectedAnimationGetInterpolationSize(), 1u);
     // At speed 0 the updates leave the clock where it is put.
-    list.at(0)->framesGetAnimation()->setSpeed(0.f);
+    list.polygons.get(0)->framesGetAnimation()->setSpeed(0.f);
     EXPECT_FALSE(list.selectedAnimationIsPlaying());
     ASSERT_TRUE(list.selectedAnimationPlayForwardIn(5.9f));
     EXPECT_TRUE(list.selectedAnimationIsPlaying());
     list.updateFramesAnimations();
-    EXPECT_EQ(list.at(0)->frameUsing, vec2ui32(1u, 1u));
-    EXPECT_EQ(list.at(1)->frameUsing, vec2ui32(1u, 1u));
+    EXPECT_EQ(list.polygons.get(0)->frameUsing, vec2ui32(1u, 1u));
+    EXPECT_EQ(list.polygons.get(1)->frameUsing, vec2ui32(1u, 1u));
     ASSERT_TRUE(list.selectedAnimationPlayForwardIn(0.4f));
     list.updateFramesAnimations();
-    EXPECT_EQ(list.at(0)->frameUsing, vec2ui32(0u, 0u));
+    EXPECT_EQ(list.polygons.get(0)->frameUsing, vec2ui32(0u, 0u));
     EXPECT_FLOAT_EQ(list.selectedAnimationGetSecond(), 0.4f);
     // A stopped animation shows nothing new.
     ASSERT_TRUE(list.selectedAnimationPlayForwardIn(9.f));
     ASSERT_TRUE(list.selectedAnimationStop());
     EXPECT_FALSE(list.selectedAnimationIsPlaying());
     list.updateFramesAnimations();
-    EXPECT_EQ(list.at(1)->frameUsing, vec2ui32(0u, 0u));
+    EXPECT_EQ(list.polygons.get(1)->frameUsing, vec2ui32(0u, 0u));
+}
+
+TEST(AnimatedPolygonList, ValuesBeyondThirtyTwoBitsShowFrameZero) {
+    AnimatedPolygon2DList list;
+    Polygon2D framed(3);
+    framed.setPolygonUVFrames(4, 4);
+    list.addPolygon(framed);
+    ASSERT_TRUE(list.newAnimationFramesToPolygon(0));
+    ASSERT_TRUE(list.selectAnimationFramesFromPolygon(0));
+    list.selectedAnimationAddInterpolationLine(0.f, 1e20f);
+    list.selectedAnimationAddInterpolationLine(1.f, 0.f);
+    list.selectedAnimationAddInterpolationLine(2.f, -1.5f);
+    list.polygons.get(0)->framesGetAnimation()->setSpeed(0.f);
+    ASSERT_TRUE(list.selectedAnimationPlayForwardIn(0.f));
+    list.polygons.get(0)->usePolygonUVFrame(vec2ui32(2u, 2u));
+    list.updateFramesAnimations();
+    EXPECT_EQ(list.polygons.get(0)->frameUsing, vec2ui32(0u, 0u));
+    // Truncated toward zero, -1.5 is -1: position 2^32 - 1 of the grid.
+    ASSERT_TRUE(list.selectedAnimationPlayForwardIn(2.f));
+    list.updateFramesAnimations();
+    EXPECT_EQ(list.polygons.get(0)->frameUsing, vec2ui32(3u, 1073741823u));
 }
 
 TEST(AnimatedPolygonList, OnlyThePolygonThatCreatedAnAnimationAdvancesIt) {
-    Probe<AnimatedPolygon2DList> list;
+    AnimatedPolygon2DList list;
     addPolygonOf(&list, 3, 0.f);
     addPolygonOf(&list, 3, 0.f);
     ASSERT_TRUE(list.newAnimationFramesToPolygon(0));
     ASSERT_TRUE(list.copyAnimationFramesToPolygon(0, 1));
-    EXPECT_TRUE(list.at(0)->framesIsAnimationCreator());
-    EXPECT_FALSE(list.at(1)->framesIsAnimationCreator());
-    Interpolation1DGroup* group = list.at(1)->framesGetAnimation();
+    EXPECT_TRUE(list.polygons.get(0)->framesIsAnimationCreator());
+    EXPECT_FALSE(list.polygons.get(1)->framesIsAnimationCreator());
+    Interpolation1DGroup* group = list.polygons.get(1)->framesGetAnimation();
     group->addNewInterpolationLine(0.f, 0.f);
     group->addNewInterpolationLine(1000.f, 1000.f);
     ASSERT_TRUE(group->playForward());

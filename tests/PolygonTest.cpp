@@ -271,6 +271,23 @@ TEST(Polygon, AssignedPolygonsShareOneCountedAnimation) {
     EXPECT_EQ(first.framesGetAnimation(), group);
 }
 
+TEST(Polygon, MarkedCopyRebuildsWithoutFreeingWhatItShares) {
+    Polygon2D source(4);
+    source.setVertexPosition(3, 2.f, 2.f);
+    Interpolation1DGroup* group = countingAnimation(&source);
+    Polygon2D copy(source);
+    copy.cantDeletePolygon();
+    ASSERT_TRUE(copy.createPolygon(3));
+    EXPECT_EQ(source.getVertexPosition(3), vec2f32(2.f, 2.f));
+    // The copy points at the animation that only the source holds; the
+    // source, rebuilt from it, keeps that animation alive.
+    EXPECT_EQ(copy.framesGetAnimation(), group);
+    source = copy;
+    ASSERT_EQ(source.getVertexCount(), 3u);
+    ASSERT_EQ(source.framesGetAnimation(), group);
+    EXPECT_EQ(group->getInterpolationSize(), 1u);
+}
+
 TEST(Polygon, AnimationOfAPolygonWithoutVerticesGoesWithIt) {
     // LeakSanitizer reports the group if the polygon keeps it.
     Polygon2D polygon;
@@ -399,6 +416,7 @@ TEST(Polygon, MissingOrUnknownVerticesStayAsCreatedAndMissingValuesReadZero) {
             "<Vertex_0 type=\"1\" x=\"2.0\" y=\"3.0\"/>"
             "<Vertex_2 type=\"0\" x=\"5.0\"/>"
             "<Vertex_3 type=\"7\" x=\"6.0\"/>"
+            "<Vertex_0 type=\"1\" x=\"9.0\" y=\"9.0\"/>"
             "<uvFrames framesX=\"0.0\" framesY=\"2.0\"/>"
             "<transformation translateX=\"1.0\"/>"
             "</polygon_0></root>");
@@ -407,6 +425,7 @@ TEST(Polygon, MissingOrUnknownVerticesStayAsCreatedAndMissingValuesReadZero) {
     polygon.setDensity(5.f);
     ASSERT_TRUE(polygon.readFromXML(&xml, 0));
     ASSERT_EQ(polygon.getVertexCount(), 4u);
+    // The first element of a name counts.
     EXPECT_EQ(polygon.getVertexPosition(0), vec2f32(2.f, 3.f));
     for (unsigned int i = 1; i < 4; i++) {
         EXPECT_EQ(polygon.getVertexPosition(i), vec2f32()) << i;

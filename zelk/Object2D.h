@@ -123,6 +123,8 @@ public:
     animation::Interpolation1DGroup animationAngle;
     animation::Interpolation2DGroup animationSize;
     vec2f32 pivo;
+    // The destructor frees the owned meshes and the animations' frames.
+    bool canDeleteObject;
 
 protected:
     // Under the placement, each mesh with that operation, from the last
@@ -148,7 +150,6 @@ protected:
     }
 
     MeshsStack meshes;
-    bool canDeleteObject;
 };
 
 } // namespace zelk

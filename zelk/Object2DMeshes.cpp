@@ -55,7 +55,7 @@ void Object2D::MeshsStack::removeAllMeshes() {
 
 Object2D::Object2D()
     : Object2DValues(), selectedMesh(nullptr), animationPosition(), animationAngle(),
-      animationSize(), pivo(), meshes(), canDeleteObject(true) {}
+      animationSize(), pivo(), canDeleteObject(true), meshes() {}
 
 Object2D::~Object2D() {
     if (canDeleteObject) {

@@ -5,6 +5,8 @@
 #include "zelk/animation/Frame3D.h"
 #include "zelk/vector/Name.h"
 
+#include <cmath>
+
 namespace zelk {
 namespace animation {
 namespace xml {
@@ -69,7 +71,8 @@ bool readFloat(XML* xml, const char* name, float* value) {
     if (!text) {
         return false;
     }
-    *value = String::strToFloat32(text);
+    float number = String::strToFloat32(text);
+    *value = std::isfinite(number) ? number : 0;
     return true;
 }
 

@@ -34,7 +34,8 @@ void closeElement(XML* xml);
 // The value as String::float32ToStr writes it.
 bool addFloat(XML* xml, const char* name, float value);
 // Stores the attribute's value when the selected element has it; false (and
-// the value unchanged) when it does not.
+// the value unchanged) when it does not. Text that is no finite number
+// ("nan", "inf", "1e99") reads 0, so no document can put them into a time.
 bool readFloat(XML* xml, const char* name, float* value);
 // The attribute's value, 0 when it is missing.
 float floatOf(XML* xml, const char* name);

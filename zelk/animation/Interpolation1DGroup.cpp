@@ -1,6 +1,7 @@
 #include "zelk/animation/Interpolation1DGroup.h"
 
 #include "zelk/animation/FrameValues.h"
+#include "zelk/animation/LineCalls.h"
 
 #include <cstdio>
 
@@ -75,34 +76,16 @@ bool Interpolation1DGroup::addFirstInterpolationLine(Frame1D first, Frame1D seco
     return true;
 }
 
-// The new frame's value goes to the frame at its second; when the line was
-// made from the waiting first frame, the other frame takes the value
-// remembered for it; without a line the waiting frame keeps it.
 void Interpolation1DGroup::fillInsertedLine(Frame1D* frame) {
-    values::setX(frameOfInserted(frame->second, false), frame->x);
-    if (firstLineFromTemp) {
-        values::setX(frameOfInserted(frame->second, true), tempX);
-    }
-    if (!insertedLine) {
-        tempX = frame->x;
-    }
+    fillInsertedValue(frame->second, frame->x, values::setX, &tempX);
 }
 
 void Interpolation1DGroup::fillFirstLine(Frame1D* first, Frame1D* second) {
-    values::setX(frameOfInserted(first->second, false), first->x);
-    values::setX(frameOfInserted(first->second, true), second->x);
+    fillFirstValues(first->second, first->x, second->x, values::setX);
 }
 
 bool Interpolation1DGroup::setFrameX(float second, float x) {
-    if (selectFrame(second)) {
-        values::setX(selectedFrameObject(), x);
-        return true;
-    }
-    if (selectTempFrame(second)) {
-        values::setX(tempFrame, x);
-        tempX = x;
-    }
-    return false;
+    return setFrameValue(second, x, values::setX, &tempX);
 }
 
 // When the selected line does not answer, two walks around the playing
@@ -162,67 +145,44 @@ InterpolationLine1D* Interpolation1DGroup::line1DAt(unsigned int position) {
 }
 
 bool Interpolation1DGroup::setInterpolationCurveX(unsigned int position) {
-    InterpolationLine1D* line = line1DAt(position);
-    if (!line) {
-        return false;
-    }
-    line->isCurveX();
-    return true;
+    return lines::turn(line1DAt(position), &InterpolationLine1D::isCurveX);
 }
 
 bool Interpolation1DGroup::setInterpolationNotCurveX(unsigned int position) {
-    InterpolationLine1D* line = line1DAt(position);
-    if (!line) {
-        return false;
-    }
-    line->isNotCurveX();
-    return true;
+    return lines::turn(line1DAt(position), &InterpolationLine1D::isNotCurveX);
 }
 
 bool Interpolation1DGroup::getInterpolationIsCurveX(unsigned int position) {
-    InterpolationLine1D* line = line1DAt(position);
-    return line && line->getCurveX();
+    return lines::ask(line1DAt(position), &InterpolationLine1D::getCurveX);
 }
 
 bool Interpolation1DGroup::setInterpolationP1X(unsigned int position, float second, float x) {
     InterpolationLine1D* line = line1DAt(position);
-    if (!line) {
-        return false;
-    }
-    if (!line->getCurveX()) {
+    if (line && !line->getCurveX()) {
         line->isCurveX();
     }
-    return line->setP1X(second, x);
+    return lines::setPoint(line, &InterpolationLine1D::setP1X, second, x);
 }
 
 bool Interpolation1DGroup::setInterpolationP2X(unsigned int position, float second, float x) {
     InterpolationLine1D* line = line1DAt(position);
-    if (!line) {
-        return false;
-    }
-    if (!line->getCurveX()) {
+    if (line && !line->getCurveX()) {
         line->isCurveX();
     }
-    return line->setP2X(second, x);
+    return lines::setPoint(line, &InterpolationLine1D::setP2X, second, x);
 }
 
 float Interpolation1DGroup::getClockX(bool* success) {
-    bool playingNow = isPlaying();
-    if (success) {
-        *success = playingNow;
-    }
-    InterpolationLine1D* line = playingNow ? line1DAt(selectedInterpolation) : nullptr;
-    return line ? line->getPositionX(animationSecond) : 0;
+    return lines::valueAt(dynamic_cast<InterpolationLine1D*>(playingLine(success)),
+                          &InterpolationLine1D::getPositionX, animationSecond);
 }
 
 float Interpolation1DGroup::getInterpolationStartX(float index) {
-    InterpolationLine1D* line = dynamic_cast<InterpolationLine1D*>(lineAtIndex(index));
-    return line ? line->getStart1D().x : 0;
+    return values::xOf(frameAtIndex(index, false));
 }
 
 float Interpolation1DGroup::getInterpolationEndX(float index) {
-    InterpolationLine1D* line = dynamic_cast<InterpolationLine1D*>(lineAtIndex(index));
-    return line ? line->getEnd1D().x : 0;
+    return values::xOf(frameAtIndex(index, true));
 }
 
 } // namespace animation

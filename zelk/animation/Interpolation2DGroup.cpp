@@ -1,6 +1,7 @@
 #include "zelk/animation/Interpolation2DGroup.h"
 
 #include "zelk/animation/FrameValues.h"
+#include "zelk/animation/LineCalls.h"
 
 #include <cstdio>
 
@@ -84,36 +85,18 @@ bool Interpolation2DGroup::addFirstInterpolationLine(Frame2D first, Frame2D seco
     return true;
 }
 
-// The new frame's value goes to the frame at its second; when the line was
-// made from the waiting first frame, the other frame takes the value
-// remembered for it; without a line the waiting frame keeps it.
 void Interpolation2DGroup::fillInsertedLine(Frame2D* frame) {
     Interpolation1DGroup::fillInsertedLine(frame);
-    values::setY(frameOfInserted(frame->second, false), frame->y);
-    if (firstLineFromTemp) {
-        values::setY(frameOfInserted(frame->second, true), tempY);
-    }
-    if (!insertedLine) {
-        tempY = frame->y;
-    }
+    fillInsertedValue(frame->second, frame->y, values::setY, &tempY);
 }
 
 void Interpolation2DGroup::fillFirstLine(Frame2D* first, Frame2D* second) {
     Interpolation1DGroup::fillFirstLine(first, second);
-    values::setY(frameOfInserted(first->second, false), first->y);
-    values::setY(frameOfInserted(first->second, true), second->y);
+    fillFirstValues(first->second, first->y, second->y, values::setY);
 }
 
 bool Interpolation2DGroup::setFrameY(float second, float y) {
-    if (selectFrame(second)) {
-        values::setY(selectedFrameObject(), y);
-        return true;
-    }
-    if (selectTempFrame(second)) {
-        values::setY(tempFrame, y);
-        tempY = y;
-    }
-    return false;
+    return setFrameValue(second, y, values::setY, &tempY);
 }
 
 bool Interpolation2DGroup::setFrame2D(float second, float x, float y) {
@@ -131,61 +114,36 @@ InterpolationLine2D* Interpolation2DGroup::line2DAt(unsigned int position) {
 }
 
 bool Interpolation2DGroup::setInterpolationCurveY(unsigned int position) {
-    InterpolationLine2D* line = line2DAt(position);
-    if (!line) {
-        return false;
-    }
-    line->isCurveY();
-    return true;
+    return lines::turn(line2DAt(position), &InterpolationLine2D::isCurveY);
 }
 
 bool Interpolation2DGroup::setInterpolationNotCurveY(unsigned int position) {
-    InterpolationLine2D* line = line2DAt(position);
-    if (!line) {
-        return false;
-    }
-    line->isNotCurveY();
-    return true;
+    return lines::turn(line2DAt(position), &InterpolationLine2D::isNotCurveY);
 }
 
 bool Interpolation2DGroup::getInterpolationIsCurveY(unsigned int position) {
-    InterpolationLine2D* line = line2DAt(position);
-    return line && line->getCurveY();
+    return lines::ask(line2DAt(position), &InterpolationLine2D::getCurveY);
 }
 
 bool Interpolation2DGroup::setInterpolationP1Y(unsigned int position, float second, float y) {
-    InterpolationLine2D* line = line2DAt(position);
-    if (!line) {
-        return false;
-    }
-    return line->setP1Y(second, y);
+    return lines::setPoint(line2DAt(position), &InterpolationLine2D::setP1Y, second, y);
 }
 
 bool Interpolation2DGroup::setInterpolationP2Y(unsigned int position, float second, float y) {
-    InterpolationLine2D* line = line2DAt(position);
-    if (!line) {
-        return false;
-    }
-    return line->setP2Y(second, y);
+    return lines::setPoint(line2DAt(position), &InterpolationLine2D::setP2Y, second, y);
 }
 
 float Interpolation2DGroup::getClockY(bool* success) {
-    bool playingNow = isPlaying();
-    if (success) {
-        *success = playingNow;
-    }
-    InterpolationLine2D* line = playingNow ? line2DAt(selectedInterpolation) : nullptr;
-    return line ? line->getPositionY(animationSecond) : 0;
+    return lines::valueAt(dynamic_cast<InterpolationLine2D*>(playingLine(success)),
+                          &InterpolationLine2D::getPositionY, animationSecond);
 }
 
 float Interpolation2DGroup::getInterpolationStartY(float index) {
-    InterpolationLine2D* line = dynamic_cast<InterpolationLine2D*>(lineAtIndex(index));
-    return line ? line->getStart2D().y : 0;
+    return values::yOf(frameAtIndex(index, false));
 }
 
 float Interpolation2DGroup::getInterpolationEndY(float index) {
-    InterpolationLine2D* line = dynamic_cast<InterpolationLine2D*>(lineAtIndex(index));
-    return line ? line->getEnd2D().y : 0;
+    return values::yOf(frameAtIndex(index, true));
 }
 
 } // namespace animation

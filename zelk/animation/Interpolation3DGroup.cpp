@@ -1,6 +1,7 @@
 #include "zelk/animation/Interpolation3DGroup.h"
 
 #include "zelk/animation/FrameValues.h"
+#include "zelk/animation/LineCalls.h"
 
 #include <cstdio>
 
@@ -74,36 +75,18 @@ bool Interpolation3DGroup::addFirstInterpolationLine(Frame3D first, Frame3D seco
     return true;
 }
 
-// The new frame's value goes to the frame at its second; when the line was
-// made from the waiting first frame, the other frame takes the value
-// remembered for it; without a line the waiting frame keeps it.
 void Interpolation3DGroup::fillInsertedLine(Frame3D* frame) {
     Interpolation2DGroup::fillInsertedLine(frame);
-    values::setZ(frameOfInserted(frame->second, false), frame->z);
-    if (firstLineFromTemp) {
-        values::setZ(frameOfInserted(frame->second, true), tempZ);
-    }
-    if (!insertedLine) {
-        tempZ = frame->z;
-    }
+    fillInsertedValue(frame->second, frame->z, values::setZ, &tempZ);
 }
 
 void Interpolation3DGroup::fillFirstLine(Frame3D* first, Frame3D* second) {
     Interpolation2DGroup::fillFirstLine(first, second);
-    values::setZ(frameOfInserted(first->second, false), first->z);
-    values::setZ(frameOfInserted(first->second, true), second->z);
+    fillFirstValues(first->second, first->z, second->z, values::setZ);
 }
 
 bool Interpolation3DGroup::setFrameZ(float second, float z) {
-    if (selectFrame(second)) {
-        values::setZ(selectedFrameObject(), z);
-        return true;
-    }
-    if (selectTempFrame(second)) {
-        values::setZ(tempFrame, z);
-        tempZ = z;
-    }
-    return false;
+    return setFrameValue(second, z, values::setZ, &tempZ);
 }
 
 bool Interpolation3DGroup::setFrame3D(float second, float x, float y, float z) {
@@ -122,61 +105,36 @@ InterpolationLine3D* Interpolation3DGroup::line3DAt(unsigned int position) {
 }
 
 bool Interpolation3DGroup::setInterpolationCurveZ(unsigned int position) {
-    InterpolationLine3D* line = line3DAt(position);
-    if (!line) {
-        return false;
-    }
-    line->isCurveZ();
-    return true;
+    return lines::turn(line3DAt(position), &InterpolationLine3D::isCurveZ);
 }
 
 bool Interpolation3DGroup::setInterpolationNotCurveZ(unsigned int position) {
-    InterpolationLine3D* line = line3DAt(position);
-    if (!line) {
-        return false;
-    }
-    line->isNotCurveZ();
-    return true;
+    return lines::turn(line3DAt(position), &InterpolationLine3D::isNotCurveZ);
 }
 
 bool Interpolation3DGroup::getInterpolationIsCurveZ(unsigned int position) {
-    InterpolationLine3D* line = line3DAt(position);
-    return line && line->getCurveZ();
+    return lines::ask(line3DAt(position), &InterpolationLine3D::getCurveZ);
 }
 
 bool Interpolation3DGroup::setInterpolationP1Z(unsigned int position, float second, float z) {
-    InterpolationLine3D* line = line3DAt(position);
-    if (!line) {
-        return false;
-    }
-    return line->setP1Z(second, z);
+    return lines::setPoint(line3DAt(position), &InterpolationLine3D::setP1Z, second, z);
 }
 
 bool Interpolation3DGroup::setInterpolationP2Z(unsigned int position, float second, float z) {
-    InterpolationLine3D* line = line3DAt(position);
-    if (!line) {
-        return false;
-    }
-    return line->setP2Z(second, z);
+    return lines::setPoint(line3DAt(position), &InterpolationLine3D::setP2Z, second, z);
 }
 
 float Interpolation3DGroup::getClockZ(bool* success) {
-    bool playingNow = isPlaying();
-    if (success) {
-        *success = playingNow;
-    }
-    InterpolationLine3D* line = playingNow ? line3DAt(selectedInterpolation) : nullptr;
-    return line ? line->getPositionZ(animationSecond) : 0;
+    return lines::valueAt(dynamic_cast<InterpolationLine3D*>(playingLine(success)),
+                          &InterpolationLine3D::getPositionZ, animationSecond);
 }
 
 float Interpolation3DGroup::getInterpolationStartZ(float index) {
-    InterpolationLine3D* line = dynamic_cast<InterpolationLine3D*>(lineAtIndex(index));
-    return line ? line->getStart3D().z : 0;
+    return values::zOf(frameAtIndex(index, false));
 }
 
 float Interpolation3DGroup::getInterpolationEndZ(float index) {
-    InterpolationLine3D* line = dynamic_cast<InterpolationLine3D*>(lineAtIndex(index));
-    return line ? line->getEnd3D().z : 0;
+    return values::zOf(frameAtIndex(index, true));
 }
 
 } // namespace animation

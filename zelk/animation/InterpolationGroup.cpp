@@ -413,6 +413,55 @@ Frame* InterpolationGroup::selectedFrameObject() {
     return frameSelectedIsStart ? frameSelected->start : frameSelected->end;
 }
 
+Frame* InterpolationGroup::frameAtIndex(float index, bool end) {
+    InterpolationLine* line = lineAtIndex(index);
+    if (!line) {
+        return nullptr;
+    }
+    return end ? line->end : line->start;
+}
+
+InterpolationLine* InterpolationGroup::playingLine(bool* success) {
+    bool playingNow = isPlaying();
+    if (success) {
+        *success = playingNow;
+    }
+    return playingNow ? lineAt(selectedInterpolation) : nullptr;
+}
+
+bool InterpolationGroup::setFrameValue(float second, float value, bool (*set)(Frame*, float),
+                                       float* remembered) {
+    if (selectFrame(second)) {
+        set(selectedFrameObject(), value);
+        return true;
+    }
+    if (selectTempFrame(second)) {
+        set(tempFrame, value);
+        *remembered = value;
+    }
+    return false;
+}
+
+// The new key frame's value goes to the frame at its second; when the line was
+// made from the waiting first frame, the other frame takes the value
+// remembered for it; without a line the waiting frame keeps it.
+void InterpolationGroup::fillInsertedValue(float second, float value, bool (*set)(Frame*, float),
+                                           float* remembered) {
+    set(frameOfInserted(second, false), value);
+    if (firstLineFromTemp) {
+        set(frameOfInserted(second, true), *remembered);
+    }
+    if (!insertedLine) {
+        *remembered = value;
+    }
+}
+
+void InterpolationGroup::fillFirstValues(float firstSecond, float first, float second,
+                                         bool (*set)(Frame*, float)) {
+    set(frameOfInserted(firstSecond, false), first);
+    set(frameOfInserted(firstSecond, true), second);
+}
+
 void InterpolationGroup::rebuildFrom(InterpolationGroup* source,
                                      bool (*addFrame)(InterpolationGroup*, KeyFrameValues)) {
     std::vector<KeyFrameValues> frames;

@@ -190,6 +190,21 @@ protected:
     Frame* frameOfInserted(float second, bool other);
     // The frame selectFrame found last, null when none.
     Frame* selectedFrameObject();
+    // The start (end) frame of the line at an index given as a float.
+    Frame* frameAtIndex(float index, bool end);
+    // The selected line while the group plays, else null; success (when not
+    // null) tells which.
+    InterpolationLine* playingLine(bool* success);
+
+    // One value of the dimension groups, written with set (values::setX and
+    // its kin), remembered for the waiting first frame in remembered:
+    // the frame exactly at the second (a waiting frame there takes the value
+    // too, answering false); the key frame just inserted; the two key frames
+    // of a new first line.
+    bool setFrameValue(float second, float value, bool (*set)(Frame*, float), float* remembered);
+    void fillInsertedValue(float second, float value, bool (*set)(Frame*, float),
+                           float* remembered);
+    void fillFirstValues(float firstSecond, float first, float second, bool (*set)(Frame*, float));
 
     // One key frame's second and values, for rebuilding a group from another.
     struct KeyFrameValues {

@@ -13,13 +13,7 @@ Path1DGroup::Path1DGroup(const Path1DGroup& other) : PathGroup(other), x(other.x
 Path1DGroup::~Path1DGroup() {}
 
 float Path1DGroup::updateClockAnimation() {
-    Frame* from = nullptr;
-    Frame* target = nullptr;
-    float seconds = advancePath(&from, &target);
-    if (from && target) {
-        x = values::between(values::xOf(from), values::xOf(target), percent);
-    }
-    return seconds;
+    return advanceValues(&x, nullptr, nullptr);
 }
 
 bool Path1DGroup::readFromXML(XML* xml, unsigned int id) {
@@ -40,17 +34,11 @@ bool Path1DGroup::reachFrame(Frame* frame) {
 }
 
 bool Path1DGroup::addNewFrame(float second, float x) {
-    Frame* frame = newFrame();
-    frame->second = second;
-    values::setX(frame, x);
-    return adoptFrame(frame);
+    return addValueFrame(false, 0, second, x, 0, 0);
 }
 
 bool Path1DGroup::addNewFrameToPosition(unsigned int position, float second, float x) {
-    Frame* frame = newFrame();
-    frame->second = second;
-    values::setX(frame, x);
-    return adoptFrameAt(position, frame);
+    return addValueFrame(true, position, second, x, 0, 0);
 }
 
 void Path1DGroup::setX(float value) {

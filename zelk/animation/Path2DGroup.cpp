@@ -13,14 +13,7 @@ Path2DGroup::Path2DGroup(const Path2DGroup& other) : Path1DGroup(other), y(other
 Path2DGroup::~Path2DGroup() {}
 
 float Path2DGroup::updateClockAnimation() {
-    Frame* from = nullptr;
-    Frame* target = nullptr;
-    float seconds = advancePath(&from, &target);
-    if (from && target) {
-        x = values::between(values::xOf(from), values::xOf(target), percent);
-        y = values::between(values::yOf(from), values::yOf(target), percent);
-    }
-    return seconds;
+    return advanceValues(&x, &y, nullptr);
 }
 
 bool Path2DGroup::readFromXML(XML* xml, unsigned int id) {
@@ -42,19 +35,11 @@ bool Path2DGroup::reachFrame(Frame* frame) {
 }
 
 bool Path2DGroup::addNewFrame(float second, float x, float y) {
-    Frame* frame = newFrame();
-    frame->second = second;
-    values::setX(frame, x);
-    values::setY(frame, y);
-    return adoptFrame(frame);
+    return addValueFrame(false, 0, second, x, y, 0);
 }
 
 bool Path2DGroup::addNewFrameToPosition(unsigned int position, float second, float x, float y) {
-    Frame* frame = newFrame();
-    frame->second = second;
-    values::setX(frame, x);
-    values::setY(frame, y);
-    return adoptFrameAt(position, frame);
+    return addValueFrame(true, position, second, x, y, 0);
 }
 
 void Path2DGroup::setY(float value) {

@@ -13,15 +13,7 @@ Path3DGroup::Path3DGroup(const Path3DGroup& other) : Path2DGroup(other), z(other
 Path3DGroup::~Path3DGroup() {}
 
 float Path3DGroup::updateClockAnimation() {
-    Frame* from = nullptr;
-    Frame* target = nullptr;
-    float seconds = advancePath(&from, &target);
-    if (from && target) {
-        x = values::between(values::xOf(from), values::xOf(target), percent);
-        y = values::between(values::yOf(from), values::yOf(target), percent);
-        z = values::between(values::zOf(from), values::zOf(target), percent);
-    }
-    return seconds;
+    return advanceValues(&x, &y, &z);
 }
 
 bool Path3DGroup::readFromXML(XML* xml, unsigned int id) {
@@ -44,22 +36,12 @@ bool Path3DGroup::reachFrame(Frame* frame) {
 }
 
 bool Path3DGroup::addNewFrame(float second, float x, float y, float z) {
-    Frame* frame = newFrame();
-    frame->second = second;
-    values::setX(frame, x);
-    values::setY(frame, y);
-    values::setZ(frame, z);
-    return adoptFrame(frame);
+    return addValueFrame(false, 0, second, x, y, z);
 }
 
 bool Path3DGroup::addNewFrameToPosition(unsigned int position, float second, float x, float y,
                                         float z) {
-    Frame* frame = newFrame();
-    frame->second = second;
-    values::setX(frame, x);
-    values::setY(frame, y);
-    values::setZ(frame, z);
-    return adoptFrameAt(position, frame);
+    return addValueFrame(true, position, second, x, y, z);
 }
 
 void Path3DGroup::setZ(float value) {

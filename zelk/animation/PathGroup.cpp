@@ -3,6 +3,7 @@
 #include "zelk/String.h"
 #include "zelk/XML.h"
 #include "zelk/animation/AnimationXML.h"
+#include "zelk/animation/FrameValues.h"
 
 #include <cstdio>
 
@@ -144,6 +145,32 @@ float PathGroup::advancePath(Frame** from, Frame** target) {
     return seconds;
 }
 
+float PathGroup::advanceValues(float* x, float* y, float* z) {
+    Frame* from = nullptr;
+    Frame* target = nullptr;
+    float seconds = advancePath(&from, &target);
+    if (from && target) {
+        float* moved[] = {x, y, z};
+        float (*valueOf[])(Frame*) = {values::xOf, values::yOf, values::zOf};
+        for (int axis = 0; axis < 3; axis++) {
+            if (moved[axis]) {
+                *moved[axis] = values::between(valueOf[axis](from), valueOf[axis](target), percent);
+            }
+        }
+    }
+    return seconds;
+}
+
+bool PathGroup::addValueFrame(bool insert, unsigned int position, float second, float x, float y,
+                              float z) {
+    Frame* frame = newFrame();
+    frame->second = second;
+    values::setX(frame, x);
+    values::setY(frame, y);
+    values::setZ(frame, z);
+    return insert ? adoptFrameAt(position, frame) : adoptFrame(frame);
+}
+
 bool PathGroup::reachedByDistance(float d, bool insideBox) {
     bool timeOver = percent > 1.0f;
     bool reached = timeOver && d < closerDistance;
@@ -257,15 +284,11 @@ bool PathGroup::adoptFrameAt(unsigned int position, Frame* frame) {
 }
 
 bool PathGroup::addNewFrame(float second) {
-    Frame* frame = newFrame();
-    frame->second = second;
-    return adoptFrame(frame);
+    return addValueFrame(false, 0, second, 0, 0, 0);
 }
 
 bool PathGroup::addNewFrameToPosition(unsigned int position, float second) {
-    Frame* frame = newFrame();
-    frame->second = second;
-    return adoptFrameAt(position, frame);
+    return addValueFrame(true, position, second, 0, 0, 0);
 }
 
 bool PathGroup::deleteFrame(unsigned int position) {

@@ -154,6 +154,12 @@ protected:
     // both null when the values stay; in the update that stops the path at a
     // target whose travel time is 0 or less, both are that target.
     float advancePath(Frame** from, Frame** target);
+    // The same, moving the values it is given (null for a value the group
+    // does not have).
+    float advanceValues(float* x, float* y, float* z);
+    // A new frame of the group's kind with the second and values (those the
+    // kind has), appended, or inserted at the position when insert is set.
+    bool addValueFrame(bool insert, unsigned int position, float second, float x, float y, float z);
     // The reach test on the value's distance d to the target (insideBox: every
     // value within the closer distance of the target's): the segment's time
     // has run out and the value is near enough or has started to move away.

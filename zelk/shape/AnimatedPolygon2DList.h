@@ -68,6 +68,9 @@ public:
     bool selectedAnimationSetCurveP1X(unsigned int line, float32 second, float32 x);
     bool selectedAnimationSetCurveP2X(unsigned int line, float32 second, float32 x);
 
+    // The animation the selected-animation operations work on; null for none.
+    animation::Interpolation1DGroup* selectedAnimation;
+
 protected:
     void releasePolygon(Polygon2D* polygon) override;
     // Clears the selection when the polygon holds the selected animation.
@@ -80,8 +83,6 @@ protected:
         act(selectedAnimation);
         return true;
     }
-
-    animation::Interpolation1DGroup* selectedAnimation;
 };
 
 } // namespace shape

@@ -3,7 +3,7 @@
 
 #include "zelk/TypeVars.h"
 
-#include <vector>
+#include <functional>
 
 namespace zelk {
 
@@ -43,12 +43,17 @@ public:
     // the caller deletes, null when nothing remains.
     static char* filteredText(XML* xml);
 
-    // The numbers n below limit of the selected element's children named
-    // "<prefix><n>", ascending and each once. Only the elements present are
-    // visited, so the work follows the document and never the limit. The
-    // children are walked from the first and from the last; an element that
-    // has text on both sides inside the parent is not seen.
-    static std::vector<uint32> numbersBelow(XML* xml, const char* prefix, uint32 limit);
+    // Visits the selected element's children in document order, one step
+    // each, so that reading a list costs what the document holds and never
+    // what a count says. visit runs with the cursor on the child and its name,
+    // and must leave the cursor there; the cursor ends on the element. The
+    // walk covers the children after the last text inside the element (the
+    // kind keyword of a polygon comes before its children); children with
+    // text on both sides are not seen.
+    static void forEachChild(XML* xml, const std::function<void(char* name)>& visit);
+    // The n of a name "<prefix><n>" written as int64ToStr writes it (no sign,
+    // no leading zero), when n is below limit.
+    static bool numberOf(const char* name, const char* prefix, uint32 limit, uint32* number);
 };
 
 } // namespace shape

@@ -43,13 +43,14 @@ public:
     Mesh2D operator=(Mesh2D other);
 
     material::Material material;
+    // The destructor gives the textures back (and the list frees the
+    // polygons).
+    bool canDeleteMesh;
 
 protected:
     // The polygons between that start of the material and its end, or with
     // its colours alone when it has no texture.
     void drawTextured(void (material::Material::*start)());
-
-    bool canDeleteMesh;
 };
 
 } // namespace shape

@@ -15,7 +15,7 @@ const unsigned int glLineLoop = 2, glPolygon = 9;
 } // namespace
 
 Polygon2D::Polygon2D()
-    : polygonColor(), framesSize(1), frameUsing(), vertexs(), canDeleteVertex(false), angle(0.f),
+    : polygonColor(), framesSize(1), frameUsing(), canDeleteVertex(false), vertexs(), angle(0.f),
       scale(), translate(), circleFlag(false), radius(1.f), lineFlag(false), collisionID(0),
       density(1.f), friction(0.f), restitution(0.f), frames(1u, 1u), animationFrames(nullptr),
       animationFramesCreator(false), heldAnimation(nullptr) {}
@@ -27,7 +27,7 @@ Polygon2D::Polygon2D(unsigned int n) : Polygon2D() {
 
 Polygon2D::Polygon2D(const Polygon2D& other)
     : polygonColor(other.polygonColor), framesSize(other.framesSize), frameUsing(other.frameUsing),
-      vertexs(other.vertexs), canDeleteVertex(other.canDeleteVertex), angle(other.angle),
+      canDeleteVertex(other.canDeleteVertex), vertexs(other.vertexs), angle(other.angle),
       scale(other.scale), translate(other.translate), circleFlag(other.circleFlag),
       radius(other.radius), lineFlag(other.lineFlag), collisionID(other.collisionID),
       density(other.density), friction(other.friction), restitution(other.restitution),

@@ -161,6 +161,8 @@ public:
     uint32 framesSize;
     // The frame shown: column, row.
     vec2ui32 frameUsing;
+    // The polygon created its vertices and frees them.
+    bool canDeleteVertex;
 
 protected:
     // Pushes the matrix and applies translate, angle and scale, in that order.
@@ -174,7 +176,6 @@ protected:
     Vertex2D* replaceVertex(unsigned int i, Vertex2D* replacement);
 
     vector::Array<Vertex2D*> vertexs;
-    bool canDeleteVertex;
     float32 angle;
     size2f32 scale;
     vec2f32 translate;
@@ -190,7 +191,14 @@ protected:
     bool animationFramesCreator;
 
 private:
+    // A list reads its polygon elements in place while it walks them.
+    friend class Polygon2DList;
+
+    // Reads the "polygon_" element the cursor is on and leaves the cursor
+    // there; the answer of readFromXML.
+    bool readElement(XML* xml);
     void readVertices(XML* xml, unsigned int count);
+    void readVertex(unsigned int k, XML* xml);
     void readGrid(XML* xml);
     void readTransformation(XML* xml);
     void readPhysics(XML* xml);

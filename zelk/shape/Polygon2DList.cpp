@@ -6,6 +6,7 @@
 #include "zelk/shape/Rectangle2D.h"
 
 #include <cstdio>
+#include <map>
 
 namespace zelk {
 namespace shape {
@@ -249,13 +250,25 @@ bool Polygon2DList::readPolygons(XML* xml) {
         return false;
     }
     cleanPolygons();
-    // One polygon serves every element: what an element does not carry keeps
-    // the value of the one read before it.
+    // One polygon reads every element where it stands, in document order:
+    // what an element does not carry keeps the value of the one read before
+    // it. The copies are stored in the order of their numbers.
+    std::map<uint32, Polygon2D*> read;
     Polygon2D polygon;
-    for (uint32 k : ElementXML::numbersBelow(xml, polygonPrefix, static_cast<uint32>(count))) {
+    ElementXML::forEachChild(xml, [&](char* name) {
+        uint32 k = 0;
+        if (!ElementXML::numberOf(name, polygonPrefix, static_cast<uint32>(count), &k) ||
+            read.count(k) != 0) {
+            return;
+        }
         polygon.deletePolygon();
-        polygon.readFromXML(xml, k);
-        addPolygon(polygon);
+        polygon.readElement(xml);
+        read[k] = new Polygon2D();
+        *read[k] = polygon;
+    });
+    for (auto& entry : read) {
+        addPolygon(*entry.second);
+        delete entry.second;
     }
     return true;
 }

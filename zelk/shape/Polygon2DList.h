@@ -123,6 +123,13 @@ public:
     bool selectedIsCircle();
     bool selectedIsLine();
 
+    // The list's own copies at their positions.
+    vector::Stack<Polygon2D*> polygons;
+    // The polygon the selected operations work on; null for none.
+    Polygon2D* selected;
+    // The destructor deletes the polygons.
+    bool canDeletePolygons;
+
 protected:
     // Deletes a polygon taken out of the list, and forgets it wherever the
     // list still points at it.
@@ -144,10 +151,6 @@ protected:
         }
         return polygon != nullptr;
     }
-
-    vector::Stack<Polygon2D*> polygons;
-    Polygon2D* selected;
-    bool canDeletePolygons;
 };
 
 } // namespace shape

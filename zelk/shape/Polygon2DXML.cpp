@@ -6,12 +6,15 @@
 #include "zelk/shape/ElementXML.h"
 #include "zelk/shape/Vertex2DAnimatedUV.h"
 
+#include <vector>
+
 namespace zelk {
 namespace shape {
 
 namespace {
 
 const char* const elementPrefix = "polygon_";
+const char* const vertexPrefix = "Vertex_";
 // The most vertices a document may ask for.
 const int64 mostVertices = 65536;
 
@@ -68,6 +71,12 @@ bool Polygon2D::readFromXML(XML* xml, unsigned int id) {
     if (!xml || !ElementXML::select(xml, elementPrefix, id)) {
         return false;
     }
+    bool read = readElement(xml);
+    ElementXML::close(xml);
+    return read;
+}
+
+bool Polygon2D::readElement(XML* xml) {
     char* kind = ElementXML::filteredText(xml);
     if (String::strCompare(kind, "circle")) {
         circleFlag = true;
@@ -84,7 +93,6 @@ bool Polygon2D::readFromXML(XML* xml, unsigned int id) {
     delete[] kind;
     int64 count = ElementXML::readInteger(xml, "vCount");
     if (count <= 0 || count > mostVertices) {
-        ElementXML::close(xml);
         return false;
     }
     createPolygon(static_cast<unsigned int>(count));
@@ -93,44 +101,46 @@ bool Polygon2D::readFromXML(XML* xml, unsigned int id) {
     readTransformation(xml);
     readPhysics(xml);
     readAnimation(xml);
-    ElementXML::close(xml);
     return true;
 }
 
-// Vertices beyond the count this polygon has made cannot be set, so their
-// elements are not looked for.
+// Each "Vertex_<k>" below the count is read where it stands, the first of
+// that name only; vertices beyond the count this polygon has made cannot be
+// set, so their elements are passed over.
 void Polygon2D::readVertices(XML* xml, unsigned int count) {
-    for (unsigned int k = 0; k < count && k < vertexs.size(); k++) {
-        switch (Vertex2D::readTypeFromXML(k, xml)) {
-        case 1: {
-            Vertex2D vertex;
-            if (vertex.readFromXML(k, xml)) {
-                setVertexPosition(k, vertex.position);
-                setVertexColor(k, vertex.color);
-            }
-            break;
+    unsigned int limit = count < vertexs.size() ? count : vertexs.size();
+    std::vector<bool> seen(limit, false);
+    ElementXML::forEachChild(xml, [&](char* name) {
+        uint32 k = 0;
+        if (!ElementXML::numberOf(name, vertexPrefix, limit, &k) || seen[k]) {
+            return;
         }
-        case 2: {
-            Vertex2DWithUV vertex;
-            if (vertex.readFromXML(k, xml)) {
-                setVertexPosition(k, vertex.position);
-                setVertexColor(k, vertex.color);
-                setVertexUV(k, vertex.getUV());
-            }
-            break;
-        }
-        case 3: {
-            Vertex2DAnimatedUV vertex;
-            if (vertex.readFromXML(k, xml)) {
-                setVertexPosition(k, vertex.position);
-                setVertexColor(k, vertex.color);
-                setVertexUV(k, vertex.getSaved());
-            }
-            break;
-        }
-        default:
-            break;
-        }
+        seen[k] = true;
+        readVertex(k, xml);
+    });
+}
+
+// The kind the element names decides which coordinate the vertex takes.
+void Polygon2D::readVertex(unsigned int k, XML* xml) {
+    if (!xml->haveSelectedAttribute("type")) {
+        return;
+    }
+    uint8 type = static_cast<uint8>(ElementXML::readInteger(xml, "type"));
+    Vertex2D plain;
+    Vertex2DWithUV textured;
+    Vertex2DAnimatedUV framed;
+    Vertex2D* kinds[3] = {&plain, &textured, &framed};
+    if (type < 1 || type > 3) {
+        return;
+    }
+    Vertex2D* vertex = kinds[type - 1];
+    vertex->readAttributes(xml);
+    setVertexPosition(k, vertex->position);
+    setVertexColor(k, vertex->color);
+    if (type == 2) {
+        setVertexUV(k, textured.getUV());
+    } else if (type == 3) {
+        setVertexUV(k, framed.getSaved());
     }
 }
 

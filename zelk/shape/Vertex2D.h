@@ -46,6 +46,9 @@ public:
     color4f32 color;
 
 protected:
+    // A polygon reads the vertex elements in place while it walks them.
+    friend class Polygon2D;
+
     // What a kind prints after the position and colour; indexed for print(i).
     virtual void printKind(bool indexed);
     // The kind's attributes on the selected element, base class first.

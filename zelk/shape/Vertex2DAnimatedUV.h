@@ -33,6 +33,9 @@ public:
     // Shows the saved coordinate itself, unscaled.
     void cleanUVAnimation();
 
+    // The size of one frame in texture units: 1/columns, 1/rows.
+    vec2f32 uvMultiply;
+
 protected:
     // " multiply(x y)" after the base's text.
     void printKind(bool indexed) override;
@@ -40,7 +43,6 @@ protected:
     void writeAttributes(XML* xml) override;
     void readAttributes(XML* xml) override;
 
-    vec2f32 uvMultiply;
     vec2f32 uvSaved;
 };
 
