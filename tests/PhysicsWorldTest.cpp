@@ -284,6 +284,12 @@ TEST(WorldStep, UnusableStepsChangeNothing) {
     scene.world.setClockScale(notANumber);
     scene.world.stepElapsed(1000, 10, 10);
     EXPECT_EQ(vec2f32(0.0f, 10.0f), falling->position);
+    scene.world.setClockScale(1.0f);
+    scene.world.setGravity(notANumber, 0.0f);
+    scene.world.setGravity(vec2f32(0.0f, -infinity));
+    scene.step(1);
+    EXPECT_TRUE(std::isfinite(falling->position.x));
+    EXPECT_LT(falling->position.y, 10.0f);
 }
 
 TEST(WorldStep, DynamicBodyWithoutMassGetsMassOneAndFalls) {

@@ -63,6 +63,9 @@ World2D::~World2D() {
 }
 
 void World2D::setGravity(vec2f32 value) {
+    if (!Box2DAdapter::usable(value)) {
+        return;
+    }
     gravity = value;
     world->SetGravity(Box2DAdapter::toBox2D(value));
 }

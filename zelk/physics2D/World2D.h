@@ -70,6 +70,7 @@ public:
     virtual void sensor2DEnd(Contact2D*) {}
     virtual void sensor2DKeeping(Contact2D*) {}
 
+    // A gravity that is not finite is refused.
     void setGravity(vec2f32 value);
     void setGravity(float x, float y);
     // One step of dt seconds, then the kinematic and dynamic objects take
