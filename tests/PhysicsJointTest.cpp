@@ -321,6 +321,8 @@ TEST(WorldJoints, RefusalsAnswerNullAndLeaveNoTrace) {
     EXPECT_EQ(nullptr, world.createWheelMotorJoint(ground, o, box, o, vec2f32(0, 1), -2, 1, false));
     EXPECT_EQ(nullptr, world.createDistanceJoint(ground, o, box, o, 0.0f, -3.0f, false));
     EXPECT_EQ(nullptr, world.createRopeJoint(ground, o, box, o, notANumber, false));
+    EXPECT_EQ(nullptr, world.createRopeJoint(ground, o, box, o, 1e30f, false));
+    EXPECT_EQ(nullptr, world.createPulleyJoint(ground, o, o, box, o, o, 1.0f, -1.0f, false));
     EXPECT_EQ(nullptr, world.createRevoluteAngleJoint(ground, o, box, o, -infinity, 4, false));
     EXPECT_EQ(nullptr, world.createWeldJoint(ground, vec2f32(notANumber, 0), box, o, false));
     EXPECT_EQ(nullptr, world.createPulleyJoint(ground, o, vec2f32(infinity, 0), box, o,

@@ -20,9 +20,14 @@ bool finite(float value) {
     return std::isfinite(value);
 }
 
-// Lengths, damping ratios and the largest motor torques and forces.
+// Damping ratios and the largest motor torques and forces.
 bool measure(float value) {
     return finite(value) && value >= 0.0f;
+}
+
+// Lengths, which reach no farther than a point may lie.
+bool length(float value) {
+    return value >= 0.0f && Box2DAdapter::placeable(vec2f32(value, 0.0f));
 }
 
 // A motor's largest torque or force and its speed.
@@ -87,7 +92,7 @@ b2Joint* revolute(b2World* world, b2Body* bodyA, b2Body* bodyB, RevoluteJoint2D*
 // 2.4 reads a stiffness of 0 as no spring, not as rigid: a rigid joint keeps
 // its length through equal least and greatest lengths.
 b2Joint* distance(b2World* world, b2Body* bodyA, b2Body* bodyB, DistanceJoint2D* record) {
-    if (!measure(record->distance) || !finite(record->frequency)) {
+    if (!length(record->distance) || !finite(record->frequency)) {
         return nullptr;
     }
     b2DistanceJointDef definition = definitionOf<b2DistanceJointDef>(bodyA, bodyB, record);
@@ -129,8 +134,8 @@ b2Joint* prismatic(b2World* world, b2Body* bodyA, b2Body* bodyB, PrismaticJoint2
 
 b2Joint* pulley(b2World* world, b2Body* bodyA, b2Body* bodyB, PulleyJoint2D* record) {
     if (!Box2DAdapter::placeable(record->pulleyPositionA) ||
-        !Box2DAdapter::placeable(record->pulleyPositionB) || !measure(record->lenghtA) ||
-        !measure(record->lenghtB)) {
+        !Box2DAdapter::placeable(record->pulleyPositionB) || !length(record->lenghtA) ||
+        !length(record->lenghtB)) {
         return nullptr;
     }
     b2PulleyJointDef definition = definitionOf<b2PulleyJointDef>(bodyA, bodyB, record);
@@ -165,7 +170,7 @@ b2Joint* wheel(b2World* world, b2Body* bodyA, b2Body* bodyB, WheelJoint2D* recor
 // 2.4 has no rope joint: a distance joint with no spring that lets the
 // anchors come as close as they like holds the rope.
 b2Joint* rope(b2World* world, b2Body* bodyA, b2Body* bodyB, RopeJoint2D* record) {
-    if (!measure(record->maxLength)) {
+    if (!length(record->maxLength)) {
         return nullptr;
     }
     b2DistanceJointDef definition = definitionOf<b2DistanceJointDef>(bodyA, bodyB, record);

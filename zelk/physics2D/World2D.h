@@ -177,11 +177,11 @@ public:
     // Joints. Each creation answers the new record, which the world owns,
     // or null: for a null object, an object joined to itself, two static
     // objects, an object without a body here, a value that is not finite,
-    // a negative length, motor torque or force, a zero axis, or a call
-    // during a step. Anchors named pos are points in their object's own
-    // frame; those named world or point are in world coordinates, and are
-    // made local to each object. Angles are in degrees; motor speeds,
-    // torques and forces go to Box2D as they are.
+    // a length below 0 or beyond where a point may lie, a negative damping
+    // ratio, motor torque or force, a zero axis, or a call during a step. Anchors named pos are
+    // points in their object's own frame; those named world or point are in world coordinates, and
+    // are made local to each object. Angles are in degrees; motor speeds, torques and forces go to
+    // Box2D as they are.
     //
     // A weld, held at the angle 0 between the bodies.
     Joint2D* createWeldJoint(PhysicObject2D* a, vec2f32 posA, PhysicObject2D* b, vec2f32 posB,
