@@ -30,9 +30,16 @@ bool length(float value) {
     return value >= 0.0f && Box2DAdapter::placeable(vec2f32(value, 0.0f));
 }
 
-// A motor's largest torque or force and its speed.
-bool motor(float most, float speed) {
-    return measure(most) && finite(speed);
+// Turns a definition's motor on with its largest torque or force and its
+// speed; false, leaving it off, for values Box2D cannot take.
+bool motorOn(bool& enable, float& most, float& speed, float givenMost, float givenSpeed) {
+    if (!measure(givenMost) || !finite(givenSpeed)) {
+        return false;
+    }
+    enable = true;
+    most = givenMost;
+    speed = givenSpeed;
+    return true;
 }
 
 // The direction as a unit axis; false for one that is zero or not finite.
@@ -78,13 +85,10 @@ b2Joint* revolute(b2World* world, b2Body* bodyA, b2Body* bodyB, RevoluteJoint2D*
         definition.enableLimit = true;
         definition.lowerAngle = limitRadians(std::min(record->lowerAngle, record->upperAngle));
         definition.upperAngle = limitRadians(std::max(record->lowerAngle, record->upperAngle));
-    } else if (record->getRevoluteType() == 8) {
-        if (!motor(record->maxTorque, record->speed)) {
-            return nullptr;
-        }
-        definition.enableMotor = true;
-        definition.maxMotorTorque = record->maxTorque;
-        definition.motorSpeed = record->speed;
+    } else if (record->getRevoluteType() == 8 &&
+               !motorOn(definition.enableMotor, definition.maxMotorTorque, definition.motorSpeed,
+                        record->maxTorque, record->speed)) {
+        return nullptr;
     }
     return world->CreateJoint(&definition);
 }
@@ -121,13 +125,10 @@ b2Joint* prismatic(b2World* world, b2Body* bodyA, b2Body* bodyB, PrismaticJoint2
         definition.lowerTranslation = record->lowerDistance;
         definition.upperTranslation = record->upperDistance;
     }
-    if (record->getPrismaticType() == 8) {
-        if (!motor(record->maxForce, record->speed)) {
-            return nullptr;
-        }
-        definition.enableMotor = true;
-        definition.maxMotorForce = record->maxForce;
-        definition.motorSpeed = record->speed;
+    if (record->getPrismaticType() == 8 &&
+        !motorOn(definition.enableMotor, definition.maxMotorForce, definition.motorSpeed,
+                 record->maxForce, record->speed)) {
+        return nullptr;
     }
     return world->CreateJoint(&definition);
 }
@@ -156,13 +157,10 @@ b2Joint* wheel(b2World* world, b2Body* bodyA, b2Body* bodyB, WheelJoint2D* recor
         b2LinearStiffness(definition.stiffness, definition.damping, record->frequency,
                           record->dampingRatio, bodyA, bodyB);
     }
-    if (record->getWheelType() == 8) {
-        if (!motor(record->maxTorque, record->speed)) {
-            return nullptr;
-        }
-        definition.enableMotor = true;
-        definition.maxMotorTorque = record->maxTorque;
-        definition.motorSpeed = record->speed;
+    if (record->getWheelType() == 8 &&
+        !motorOn(definition.enableMotor, definition.maxMotorTorque, definition.motorSpeed,
+                 record->maxTorque, record->speed)) {
+        return nullptr;
     }
     return world->CreateJoint(&definition);
 }

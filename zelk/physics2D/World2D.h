@@ -340,8 +340,12 @@ protected:
     void destroyJoints();
     // Whether the two objects may be joined now (both bodies here).
     bool canJoin(PhysicObject2D* a, PhysicObject2D* b);
-    // Gives a record of any kind its objects and anchors, files it and makes
-    // its Box2D joint; on failure it deletes the record and answers null.
+    // Gives a record of any kind its objects and anchors and files it; on
+    // failure it deletes the record and answers false.
+    bool fileJoint(Joint2D* joint, PhysicObject2D* a, vec2f32 posA, PhysicObject2D* b,
+                   vec2f32 posB);
+    // fileJoint, then the record's Box2D joint; on failure it deletes the
+    // record and answers null.
     Joint2D* placeJoint(Joint2D* joint, PhysicObject2D* a, vec2f32 posA, PhysicObject2D* b,
                         vec2f32 posB);
     // The pair tree of owner with partner, found or made (with owner's tree).
