@@ -19,12 +19,16 @@ using zelk::physics2D::DynamicObject2D;
 using zelk::physics2D::Joint2D;
 using zelk::physics2D::JointTree;
 using zelk::physics2D::KinematicObject2D;
+using zelk::physics2D::ObjectJointsTree;
+using zelk::physics2D::ObjectsJointsTree;
 using zelk::physics2D::PhysicObject2D;
 using zelk::physics2D::PrismaticJoint2D;
 using zelk::physics2D::PulleyJoint2D;
 using zelk::physics2D::RevoluteJoint2D;
 using zelk::physics2D::RopeJoint2D;
 using zelk::physics2D::StaticObject2D;
+using zelk::physics2D::TreeJoint;
+using zelk::physics2D::TreeJointObjects;
 using zelk::physics2D::WheelJoint2D;
 using zelk::test::ContactEvent;
 using zelk::test::ContactLog;
@@ -124,6 +128,88 @@ TEST(JointPlacement, LocalAndWorldPointsConvertBothWaysOnATurnedObject) {
     EXPECT_EQ(vec2f32(1.5f, 5.0f), JointTree::getJointPosition(&object, world));
     EXPECT_EQ(vec2f32(), JointTree::getJointPosition(nullptr, world));
     EXPECT_EQ(vec2f32(), JointTree::getJointWorldPosition(nullptr, world));
+}
+
+TEST(JointIndex, PairTreesHoldOnlyTheirPairsRecordsInEitherOrder) {
+    DynamicObject2D a, b, c;
+    ObjectJointsTree pair(&a, &b);
+    Joint2D forward(false), backward(false), other(false);
+    forward.objectA = &a;
+    forward.objectB = &b;
+    backward.objectA = &b;
+    backward.objectB = &a;
+    other.objectA = &a;
+    other.objectB = &c;
+    EXPECT_TRUE(pair.addJoint(&forward));
+    EXPECT_TRUE(pair.addJoint(&backward));
+    EXPECT_FALSE(pair.addJoint(&forward));
+    EXPECT_FALSE(pair.addJoint(&other));
+    EXPECT_FALSE(pair.addJoint(nullptr));
+    EXPECT_EQ(2u, pair.getSize());
+    EXPECT_EQ(&a, pair.partnerOf(&b));
+    EXPECT_EQ(&b, pair.partnerOf(&a));
+    Joint2D* first = pair.getJointInPosition(0);
+    EXPECT_TRUE(pair.removeJointInPosition(0));
+    EXPECT_FALSE(pair.removeJoint(first));
+    EXPECT_EQ(1u, pair.getSize());
+    pair.cleanJoints();
+    EXPECT_EQ(0u, pair.getSize());
+    EXPECT_FALSE(pair.removeJointInPosition(0));
+}
+
+TEST(JointIndex, ObjectTreesFindPairsByPartnerAndRefuseOthersPairs) {
+    DynamicObject2D a, b, c;
+    ObjectsJointsTree tree(&a);
+    ObjectJointsTree withB(&a, &b), withC(&c, &a), sameB(&b, &a), notMine(&b, &c);
+    EXPECT_TRUE(tree.addJoint(&withB));
+    EXPECT_TRUE(tree.addJoint(&withC));
+    EXPECT_FALSE(tree.addJoint(&sameB));
+    EXPECT_FALSE(tree.addJoint(&notMine));
+    EXPECT_FALSE(tree.addJoint(nullptr));
+    EXPECT_EQ(&withB, tree.getJoint(&b));
+    EXPECT_EQ(&withC, tree.getJoint(&c));
+    EXPECT_EQ(nullptr, tree.getJoint(&a));
+    EXPECT_FALSE(tree.removeJoint(&notMine));
+    EXPECT_EQ(2u, tree.getSize());
+    EXPECT_TRUE(tree.removeJoint(&sameB));
+    EXPECT_EQ(nullptr, tree.getJoint(&b));
+    EXPECT_TRUE(tree.removeJoint(&c));
+    EXPECT_FALSE(tree.removeJoint(&c));
+    EXPECT_EQ(0u, tree.getSize());
+
+    TreeJointObjects objects;
+    ObjectsJointsTree ofB(&b);
+    EXPECT_TRUE(objects.add(&tree));
+    EXPECT_TRUE(objects.add(&ofB));
+    EXPECT_EQ(&ofB, objects.getTreeJoint(&b));
+    EXPECT_EQ(nullptr, objects.getTreeJoint(&c));
+}
+
+TEST(JointIndex, TheJointTreeFindsEntriesByRecordAndByBox2DJoint) {
+    Anchored fixture;
+    DynamicObject2D* box = fixture.scene.box<DynamicObject2D>(vec2f32(2, 0));
+    Joint2D* first = fixture.scene.world.createWeldJoint(fixture.ground, box, vec2f32(), false);
+    Joint2D* second =
+        fixture.scene.world.createRevoluteJoint(fixture.ground, box, vec2f32(1, 0), false);
+    b2Joint* firstJoint = fixture.scene.boxJoint(first);
+    b2Joint* secondJoint = fixture.scene.boxJoint(second);
+    TreeJoint tree;
+    EXPECT_TRUE(tree.addJoint(second, secondJoint));
+    EXPECT_TRUE(tree.addJoint(first, firstJoint));
+    EXPECT_FALSE(tree.addJoint(first, secondJoint));
+    EXPECT_FALSE(tree.addJoint(nullptr, firstJoint));
+    EXPECT_FALSE(tree.addJoint(first, nullptr));
+    EXPECT_EQ(secondJoint, tree.getJoint(second));
+    bool firstBelow = first < second;
+    EXPECT_EQ(firstBelow ? first : second, tree.getJointInPosition(0));
+    EXPECT_EQ(firstBelow ? firstJoint : secondJoint, tree.getB2JointInPosition(0));
+    EXPECT_EQ(nullptr, tree.getJointInPosition(2));
+    EXPECT_EQ(nullptr, tree.getB2JointInPosition(2));
+    EXPECT_TRUE(tree.removeJoint(firstJoint));
+    EXPECT_FALSE(tree.removeJoint(firstJoint));
+    EXPECT_EQ(nullptr, tree.getJoint(first));
+    EXPECT_TRUE(tree.removeJoint(second));
+    EXPECT_EQ(0u, tree.getSize());
 }
 
 TEST(WorldJoints, EveryKindIsMadeWithTheRecordHoldingItsCreationValues) {
