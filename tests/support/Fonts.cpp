@@ -17,11 +17,27 @@ unsigned char FontSheet::alpha(unsigned int code, unsigned int x, unsigned int y
     return sheet.getPixel(cell % 16 * 16 + x, cell / 16 * 16 + y).a;
 }
 
-void FontsGLTest::SetUp() {
-    GLContextTest::SetUp();
+namespace {
+
+void drawingState() {
     unitProjection();
     GU::guEnable(GL_BLEND);
     GU::guBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+} // namespace
+
+void FontsGLTest::SetUp() {
+    GLContextTest::SetUp();
+    drawingState();
+}
+
+void FontsGLTest::openContext(int width, int height) {
+    context = std::make_unique<sf::Context>(engineContextSettings(), width, height);
+    ASSERT_TRUE(context->setActive(true));
+    glViewport(0, 0, width, height);
+    GU::guUseMatrix(GL_MODELVIEW);
+    drawingState();
 }
 
 void FontsGLTest::TearDown() {

@@ -38,14 +38,18 @@ private:
     sf::Image sheet;
 };
 
-// A context of its own for the font, button and menu tests, with blending on
-// as the window sets it and the unit projection of a view. Every test must
+// A context of its own for the font, button and menu tests (64 x 64 pixels
+// unless a test opens another), with blending on as the window sets it and
+// the unit projection of a view. Every test must
 // leave no font set and no texture behind.
 class FontsGLTest : public GLContextTest {
 protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Replaces the context with a current one of width x height pixels, set
+    // up the same way.
+    void openContext(int width, int height);
     // x and y from the bottom-left corner, as OpenGL counts.
     std::vector<unsigned char> at(int x, int y);
 };
