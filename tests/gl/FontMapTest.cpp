@@ -273,6 +273,22 @@ TEST_F(FontMapTest, RevealsRunFasterOverBlanksAndTakeAForcedSpeedOnce) {
     EXPECT_EQ(4u, map->firstIndex()) << "the forced speed held for one step";
 }
 
+TEST_F(FontMapTest, TheFrameUpdateMovesByTheRealTimeOnlyWhilePlaying) {
+    ASSERT_TRUE(map->createStringMap("abcdef"));
+    ASSERT_TRUE(map->addInterpolation(0.f, 0u, 0u));
+    ASSERT_TRUE(map->addInterpolation(1.f, 5u, 5u));
+    EXPECT_FALSE(map->updateAnimations());
+    map->loopOn();
+    ASSERT_TRUE(map->playForward());
+    // However long the step took, a looping reveal stays within its keys.
+    EXPECT_TRUE(map->updateAnimations());
+    EXPECT_LE(map->firstIndex(), 5u);
+    EXPECT_GE(map->lastDrawnIndex(), 1u);
+    EXPECT_LE(map->lastDrawnIndex(), 6u);
+    EXPECT_TRUE(map->stop());
+    EXPECT_FALSE(map->updateAnimations());
+}
+
 TEST_F(FontMapTest, TheLastCharacterIsKeyedOnePastItsIndex) {
     FontJournal journal;
     LeavingListener leaving(*map);
