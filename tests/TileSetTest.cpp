@@ -392,6 +392,13 @@ TEST(TileSetXML, MoreTilesThanASetMayHoldAreRefusedWithNothingChanged) {
     EXPECT_FALSE(set.readFromXML(&document.xml, 0));
     EXPECT_STREQ("root", document.xml.getSelectedName());
     EXPECT_EQ(1u, set.getTileSize());
+    std::string crowded = "<tileSet_1 tileSize=\"1\"><tile_1/>";
+    for (unsigned int i = 0; i <= 2 * TileSet2D::maxTilesInDocument; i++) {
+        crowded += "<other/>";
+    }
+    RootDocument crowd(crowded + "</tileSet_1>");
+    EXPECT_FALSE(set.readFromXML(&crowd.xml, 1)) << "more children than a set writes";
+    EXPECT_EQ(1u, set.getTileSize());
     EXPECT_FALSE(set.readFromXML(&document.xml, 1)) << "no such element";
     EXPECT_FALSE(set.readFromXML(nullptr, 0));
     EXPECT_FALSE(set.writeToXML(nullptr, 0));
