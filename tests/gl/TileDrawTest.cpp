@@ -182,6 +182,23 @@ TEST_F(TileDrawTest, AColouredTileTintsItsImage) {
     EXPECT_EQ(blackPixel, at(2.5f, 2.5f)) << "red takes the green away";
 }
 
+TEST_F(TileDrawTest, ATemplatesOutlineIsDrawnWhereTheTileIs) {
+    TileSet2D set;
+    unsigned int id = set.newTile(white);
+    set.setTilePhysics(id, zelk::physics::staticBody);
+    EXPECT_TRUE(set.drawTilePhysicsInWorld(id, 3.f, 3.f, 0.f, size2f32(4.f, 4.f), white));
+    // The rectangle of side 4.04 around (3, 3): its left side near x = 1.
+    std::vector<unsigned char> row = zelk::test::readPixels(0, 32, width, 1);
+    int firstLit = -1;
+    for (int x = 0; x < width && firstLit < 0; x++) {
+        firstLit = row[x * 4] == 255 ? x : -1;
+    }
+    EXPECT_NEAR(16, firstLit, 1);
+    EXPECT_EQ(blackPixel, at(3.f, 3.f)) << "an outline only";
+    EXPECT_EQ(vec2f32(), set.getTilePhysicsObject(id)->position) << "the template stays put";
+    EXPECT_EQ(size2f32(1.f, 1.f), set.getTilePhysicsObject(id)->size);
+}
+
 TEST_F(TileDrawTest, AMapIsDrawnWithRowZeroOnTop) {
     TileSet2D set;
     set.loadImageTiles(sheet(4, 2).c_str(), 4, 2, GL_NEAREST, white);
