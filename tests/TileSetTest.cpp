@@ -218,22 +218,6 @@ TEST(TileFrames, KeysCountFramesFromOneAndMakeTheTileAnimated) {
     EXPECT_FALSE(set.updateAnimations());
 }
 
-TEST(TileFrames, TheUpdateShowsTheFrameTheClockHasReached) {
-    OpenTileSet set;
-    unsigned int id = set.newTile(white);
-    set.setTileFramesUV(id, 4, 1);
-    set.addFrameInterpolation(id, 0.f, 1.f);
-    set.addFrameInterpolation(id, 10.f, 4.f);
-    // Frame 3 from 6.67 s on and frame 4 only at 10 s: the real time that
-    // passes between the calls below may be up to 2 s.
-    EXPECT_TRUE(set.playForwardIn(id, 8.f));
-    EXPECT_TRUE(set.isPlaying(id));
-    EXPECT_TRUE(set.updateAnimations());
-    EXPECT_EQ(vec2ui32(2u, 0u), set.quadrangle(id)->frameUsing);
-    EXPECT_TRUE(set.pause(id));
-    EXPECT_FALSE(set.isPlaying(id));
-}
-
 TEST(TileFrames, NamedClipsLoopsAndCurvesReachTheTilesAnimation) {
     OpenTileSet set;
     unsigned int id = set.newTile(white);
@@ -247,6 +231,9 @@ TEST(TileFrames, NamedClipsLoopsAndCurvesReachTheTilesAnimation) {
     EXPECT_FLOAT_EQ(1.f, set.getSecond(id));
     EXPECT_TRUE(set.playNameRewind(id, "walk"));
     EXPECT_FLOAT_EQ(2.f, set.getSecond(id));
+    EXPECT_TRUE(set.isPlaying(id));
+    EXPECT_TRUE(set.pause(id));
+    EXPECT_FALSE(set.isPlaying(id));
     EXPECT_TRUE(set.removeAnimationName(id, "walk"));
     EXPECT_FALSE(set.haveAnimationName(id, "walk"));
     EXPECT_TRUE(set.loopOn(id));

@@ -42,6 +42,16 @@ const std::vector<Pixel> palette = {{255, 0, 0, 255},     {0, 255, 0, 255},    {
                                     {255, 255, 0, 255},   {0, 255, 255, 255},  {255, 0, 255, 255},
                                     {255, 255, 255, 255}, {128, 128, 128, 255}};
 
+// A new grid of side x side cells, every one holding the tile.
+void fill(TileMap2D& map, unsigned int side, unsigned int id) {
+    map.newTileMap(side, side);
+    for (unsigned int y = 0; y < side; y++) {
+        for (unsigned int x = 0; x < side; x++) {
+            map.setTile(id, x, y);
+        }
+    }
+}
+
 class TileDrawTest : public zelk::test::GLContextTest {
 protected:
     void SetUp() override {
@@ -172,6 +182,23 @@ TEST_F(TileDrawTest, AColouredTileTintsItsImage) {
     EXPECT_EQ(blackPixel, at(2.5f, 2.5f)) << "red takes the green away";
 }
 
+TEST_F(TileDrawTest, ATemplatesOutlineIsDrawnWhereTheTileIs) {
+    TileSet2D set;
+    unsigned int id = set.newTile(white);
+    set.setTilePhysics(id, zelk::physics::staticBody);
+    EXPECT_TRUE(set.drawTilePhysicsInWorld(id, 3.f, 3.f, 0.f, size2f32(4.f, 4.f), white));
+    // The rectangle of side 4.04 around (3, 3): its left side near x = 1.
+    std::vector<unsigned char> row = zelk::test::readPixels(0, 32, width, 1);
+    int firstLit = -1;
+    for (int x = 0; x < width && firstLit < 0; x++) {
+        firstLit = row[x * 4] == 255 ? x : -1;
+    }
+    EXPECT_NEAR(16, firstLit, 1);
+    EXPECT_EQ(blackPixel, at(3.f, 3.f)) << "an outline only";
+    EXPECT_EQ(vec2f32(), set.getTilePhysicsObject(id)->position) << "the template stays put";
+    EXPECT_EQ(size2f32(1.f, 1.f), set.getTilePhysicsObject(id)->size);
+}
+
 TEST_F(TileDrawTest, AMapIsDrawnWithRowZeroOnTop) {
     TileSet2D set;
     set.loadImageTiles(sheet(4, 2).c_str(), 4, 2, GL_NEAREST, white);
@@ -201,12 +228,7 @@ TEST_F(TileDrawTest, ARangedDrawCoversItsHalfOpenRangeAndEveryPhysicsTile) {
     set.setTilePhysics(2, zelk::physics::staticBody);
     TileMap2D map(&set);
     map.setWorld(&physics.world);
-    map.newTileMap(4, 4);
-    for (unsigned int y = 0; y < 4; y++) {
-        for (unsigned int x = 0; x < 4; x++) {
-            map.setTile(1, x, y);
-        }
-    }
+    fill(map, 4, 1);
     map.setTile(2, 3, 3);
     map.loadPhysicTile(3, 3);
     map.draw(vec2ui32(1u, 1u), size2ui32(3u, 9u), white);
@@ -225,12 +247,7 @@ TEST_F(TileDrawTest, AWorldRectangleDrawsTheCellsThatCoverIt) {
     TileSet2D set;
     set.loadImageTiles(sheet(1, 1).c_str(), 1, 1, GL_NEAREST, white);
     TileMap2D map(&set);
-    map.newTileMap(10, 10);
-    for (unsigned int y = 0; y < 10; y++) {
-        for (unsigned int x = 0; x < 10; x++) {
-            map.setTile(1, x, y);
-        }
-    }
+    fill(map, 10, 1);
     auto drawnCells = [&](rectf32 rect) {
         glClear(GL_COLOR_BUFFER_BIT);
         map.drawInsideWorldRect(rect, white);
