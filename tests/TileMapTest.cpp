@@ -5,6 +5,7 @@
 #include "zelk/physics2D/Contact2D.h"
 #include "zelk/physics2D/DynamicObject2D.h"
 #include "zelk/physics2D/StaticObject2D.h"
+#include "zelk/physics2D/StaticSensor2D.h"
 #include "zelk/tiles/TileMap2D.h"
 #include "zelk/tiles/TileSet2D.h"
 #include "zelk/tiles/tileCallback.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -71,10 +73,15 @@ public:
     }
 
     std::vector<HeardTile> events;
+    // Run on every event, inside the world's step.
+    std::function<void()> action;
 
 private:
     void heard(int slot, tileContact2D tiles, Contact2D* contact) {
         events.push_back(HeardTile{slot, tiles, contact->objectA, contact->objectB});
+        if (action) {
+            action();
+        }
     }
 };
 
@@ -290,6 +297,40 @@ TEST(PhysicsTiles, OneCellAtATimeWithoutZeroIDsPlainTilesOrCellsOutside) {
     EXPECT_FALSE(scene.map.deletePhysicTile(0, 1));
     EXPECT_EQ(staticTile, scene.map.getTileID(0, 1));
     EXPECT_EQ(0u, scene.scene.world.getStaticObjectsSize());
+}
+
+TEST(PhysicsTiles, SensorTemplatesMakeSensorTilesOfTheirKind) {
+    TileWorld scene(2, 1);
+    scene.set.getTilePhysicsObject(staticTile)->sensor = true;
+    scene.set.getTilePhysicsObject(dynamicTile)->sensor = true;
+    scene.map.setTile(staticTile, 0, 0);
+    scene.map.setTile(dynamicTile, 1, 0);
+    scene.map.loadPhysicsTiles();
+    EXPECT_NE(nullptr,
+              dynamic_cast<zelk::physics2D::StaticSensor2D*>(scene.map.getPhysicTile(0, 0)));
+    PhysicObject2D* falling = scene.map.getPhysicTile(1, 0);
+    EXPECT_TRUE(falling->isSensor());
+    EXPECT_EQ(zelk::physics::dynamicBody, falling->getType());
+}
+
+TEST(PhysicsTiles, StayInTheWorldWhenAskedToLeaveDuringAStep) {
+    TileWorld scene(1, 3);
+    scene.map.setTile(dynamicTile, 0, 0);
+    scene.map.setTile(staticTile, 0, 2);
+    scene.map.loadPhysicsTiles();
+    int refused = 0;
+    scene.log.action = [&] {
+        refused += scene.map.deletePhysicTile(0, 2) ? 0 : 1;
+        scene.map.deletePhysicsTiles();
+        scene.map.cleanWorldPointer();
+    };
+    scene.scene.step(60);
+    scene.log.action = nullptr;
+    EXPECT_GT(refused, 0);
+    EXPECT_EQ(2u, scene.objectsInWorld());
+    EXPECT_NE(nullptr, scene.map.getPhysicTile(0, 2)) << "the map keeps its world";
+    scene.map.deletePhysicsTiles();
+    EXPECT_EQ(0u, scene.objectsInWorld());
 }
 
 TEST(PhysicsTiles, NeedAWorldAndATileSet) {
