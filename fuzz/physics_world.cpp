@@ -1,0 +1,18 @@
+// The "physWorld_0" element of a document: its objects made bodies of a
+// world, stepped, written back and read into a second world.
+#include "FuzzInput.h"
+
+#include "zelk/physics2D/World2D.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    zelk::fuzz::InputDocument input(data, size);
+    zelk::physics2D::World2D world;
+    if (world.readFromXML(&input.xml, 0)) {
+        world.nextStep(1.f / 60.f, 4, 2);
+        zelk::fuzz::OutputDocument output;
+        world.writeToXML(&output.xml, 0);
+        zelk::physics2D::World2D again;
+        again.readFromXML(&output.xml, 0);
+    }
+    return 0;
+}
