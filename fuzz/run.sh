@@ -12,7 +12,8 @@
 # runs (build-fuzz/corpus/<target>/); with --fresh it starts from its seeds
 # alone and keeps nothing. An input that crashes, leaks, runs past 10 s or
 # takes more than 2 GiB is kept in build-fuzz/findings/<target>/; the log of
-# each run is build-fuzz/logs/<target>.log.
+# each run is build-fuzz/logs/<target>.log (build-fuzz/logs/fresh/ with
+# --fresh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -49,7 +50,9 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-mkdir -p build-fuzz/logs
+logs=build-fuzz/logs
+[ "$fresh" -eq 0 ] || logs=build-fuzz/logs/fresh
+mkdir -p "$logs"
 
 # One target: its runs, its log, its findings; its exit status goes to
 # $scratch/<target>.status, not 0 when it found anything.
@@ -65,7 +68,7 @@ fuzzTarget() {
   # The readers that take a path get their temp file in the scratch folder.
   TMPDIR="$scratch" "build-fuzz/fuzz/fuzz_$name" "$limitFlag" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" "build-fuzz/seeds/$name" \
-    >"build-fuzz/logs/$name.log" 2>&1 && status=0 || status=$?
+    >"$logs/$name.log" 2>&1 && status=0 || status=$?
   echo "$status" >"$scratch/$name.status"
 }
 
@@ -84,16 +87,16 @@ wait
 passed=0
 failed=0
 for name in "$@"; do
-  runs=$(sed -n 's/^Done \([0-9]*\) runs.*/\1/p' "build-fuzz/logs/$name.log" | tail -1)
+  runs=$(sed -n 's/^Done \([0-9]*\) runs.*/\1/p' "$logs/$name.log" | tail -1)
   if [ "$(cat "$scratch/$name.status")" = 0 ]; then
     passed=$((passed + 1))
     printf '%-16s %10s runs, no finding\n' "$name" "${runs:-?}"
   else
     failed=$((failed + 1))
-    printf '%-16s FINDING, see build-fuzz/logs/%s.log and build-fuzz/findings/%s/\n' \
-      "$name" "$name" "$name"
+    printf '%-16s FINDING, see %s/%s.log and build-fuzz/findings/%s/\n' \
+      "$name" "$logs" "$name" "$name"
     grep -m1 -E "^==[0-9]+==ERROR|^SUMMARY|runtime error|ALARM|out-of-memory" \
-      "build-fuzz/logs/$name.log" || true
+      "$logs/$name.log" || true
   fi
 done
 echo "fuzz: $passed passed, $failed failed"
