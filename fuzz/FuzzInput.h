@@ -37,6 +37,23 @@ public:
     XML xml;
 };
 
+// The round trip of an XML reader: the element of that id read from the
+// input into a new Reader; when it reads, use(reader) drives what was read,
+// then it is written into a scratch document and read from there into
+// another new Reader.
+template <typename Reader, typename Use>
+void readUseWriteRead(XML* input, unsigned int id, Use use) {
+    Reader reader;
+    if (!reader.readFromXML(input, id)) {
+        return;
+    }
+    use(reader);
+    OutputDocument output;
+    reader.writeToXML(&output.xml, id);
+    Reader again;
+    again.readFromXML(&output.xml, id);
+}
+
 } // namespace fuzz
 } // namespace zelk
 

@@ -9,36 +9,31 @@
 
 namespace {
 
-template <typename Group, typename Value>
-void readAndPlay(zelk::XML* xml, unsigned int id, Value value) {
-    Group group;
-    if (!group.readFromXML(xml, id)) {
-        return;
-    }
-    group.playForward();
-    for (int step = 0; step < 3; step++) {
-        group.stepClockAnimation(0.3f);
+// Plays the group forward, then back, asking for its value after each step.
+template <typename Group, typename Value> auto play(Value value) {
+    return [value](Group& group) {
+        group.playForward();
+        for (int step = 0; step < 3; step++) {
+            group.stepClockAnimation(0.3f);
+            value(group);
+        }
+        group.playRewind();
+        group.stepClockAnimation(0.7f);
         value(group);
-    }
-    group.playRewind();
-    group.stepClockAnimation(0.7f);
-    value(group);
-    zelk::fuzz::OutputDocument output;
-    group.writeToXML(&output.xml, id);
-    Group again;
-    again.readFromXML(&output.xml, id);
+    };
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace zelk::animation;
+    using zelk::fuzz::readUseWriteRead;
     zelk::fuzz::InputDocument input(data, size);
-    readAndPlay<Interpolation1DGroup>(&input.xml, 0,
-                                      [](Interpolation1DGroup& g) { g.getClockX(nullptr); });
-    readAndPlay<Interpolation2DGroup>(&input.xml, 1,
-                                      [](Interpolation2DGroup& g) { g.getClockY(nullptr); });
-    readAndPlay<Interpolation3DGroup>(&input.xml, 2,
-                                      [](Interpolation3DGroup& g) { g.getClockZ(nullptr); });
+    readUseWriteRead<Interpolation1DGroup>(
+        &input.xml, 0, play<Interpolation1DGroup>([](auto& g) { g.getClockX(nullptr); }));
+    readUseWriteRead<Interpolation2DGroup>(
+        &input.xml, 1, play<Interpolation2DGroup>([](auto& g) { g.getClockY(nullptr); }));
+    readUseWriteRead<Interpolation3DGroup>(
+        &input.xml, 2, play<Interpolation3DGroup>([](auto& g) { g.getClockZ(nullptr); }));
     return 0;
 }

@@ -7,12 +7,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zelk::fuzz::InputDocument input(data, size);
-    zelk::shape::Mesh2D mesh;
-    if (mesh.readFromXML(&input.xml, 0)) {
-        zelk::fuzz::OutputDocument output;
-        mesh.writeToXML(&output.xml, 0);
-        zelk::shape::Mesh2D again;
-        again.readFromXML(&output.xml, 0);
-    }
+    zelk::fuzz::readUseWriteRead<zelk::shape::Mesh2D>(&input.xml, 0, [](zelk::shape::Mesh2D&) {});
     return 0;
 }

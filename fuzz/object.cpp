@@ -6,8 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zelk::fuzz::InputDocument input(data, size);
-    zelk::Object2D object;
-    if (object.readFromXML(&input.xml, 0)) {
+    zelk::fuzz::readUseWriteRead<zelk::Object2D>(&input.xml, 0, [](zelk::Object2D& object) {
         object.animationPosition.playForward();
         object.animationAngle.playForward();
         object.animationSize.playForward();
@@ -18,10 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             object.animationSize.stepClockAnimation(0.25f);
             object.updateAnimations();
         }
-        zelk::fuzz::OutputDocument output;
-        object.writeToXML(&output.xml, 0);
-        zelk::Object2D again;
-        again.readFromXML(&output.xml, 0);
-    }
+    });
     return 0;
 }

@@ -9,28 +9,21 @@
 
 namespace {
 
-template <typename Group> void readAndPlay(zelk::XML* xml, unsigned int id) {
-    Group group;
-    if (!group.readFromXML(xml, id)) {
-        return;
-    }
+void play(zelk::animation::PathGroup& group) {
     group.playForward();
     for (int step = 0; step < 4; step++) {
         group.stepClockAnimation(0.3f);
     }
-    zelk::fuzz::OutputDocument output;
-    group.writeToXML(&output.xml, id);
-    Group again;
-    again.readFromXML(&output.xml, id);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace zelk::animation;
+    using zelk::fuzz::readUseWriteRead;
     zelk::fuzz::InputDocument input(data, size);
-    readAndPlay<Path1DGroup>(&input.xml, 0);
-    readAndPlay<Path2DGroup>(&input.xml, 1);
-    readAndPlay<Path3DGroup>(&input.xml, 2);
+    readUseWriteRead<Path1DGroup>(&input.xml, 0, play);
+    readUseWriteRead<Path2DGroup>(&input.xml, 1, play);
+    readUseWriteRead<Path3DGroup>(&input.xml, 2, play);
     return 0;
 }

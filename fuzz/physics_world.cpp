@@ -6,13 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zelk::fuzz::InputDocument input(data, size);
-    zelk::physics2D::World2D world;
-    if (world.readFromXML(&input.xml, 0)) {
-        world.nextStep(1.f / 60.f, 4, 2);
-        zelk::fuzz::OutputDocument output;
-        world.writeToXML(&output.xml, 0);
-        zelk::physics2D::World2D again;
-        again.readFromXML(&output.xml, 0);
-    }
+    zelk::fuzz::readUseWriteRead<zelk::physics2D::World2D>(
+        &input.xml, 0, [](zelk::physics2D::World2D& world) { world.nextStep(1.f / 60.f, 4, 2); });
     return 0;
 }

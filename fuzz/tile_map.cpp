@@ -5,12 +5,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zelk::fuzz::InputDocument input(data, size);
-    zelk::tiles::TileMap2D map;
-    if (map.readFromXML(&input.xml, 0)) {
-        zelk::fuzz::OutputDocument output;
-        map.writeToXML(&output.xml, 0);
-        zelk::tiles::TileMap2D again;
-        again.readFromXML(&output.xml, 0);
-    }
+    zelk::fuzz::readUseWriteRead<zelk::tiles::TileMap2D>(&input.xml, 0,
+                                                         [](zelk::tiles::TileMap2D&) {});
     return 0;
 }

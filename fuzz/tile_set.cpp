@@ -5,12 +5,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zelk::fuzz::InputDocument input(data, size);
-    zelk::tiles::TileSet2D set;
-    if (set.readFromXML(&input.xml, 0)) {
-        zelk::fuzz::OutputDocument output;
-        set.writeToXML(&output.xml, 0);
-        zelk::tiles::TileSet2D again;
-        again.readFromXML(&output.xml, 0);
-    }
+    zelk::fuzz::readUseWriteRead<zelk::tiles::TileSet2D>(&input.xml, 0,
+                                                         [](zelk::tiles::TileSet2D&) {});
     return 0;
 }
