@@ -9,6 +9,8 @@
 #include "zelk/AudioList.h"
 #include "zelk/BinaryConverter.h"
 #include "zelk/Camera2D.h"
+#include "zelk/Cenario2D.h"
+#include "zelk/Cenario2DLevels.h"
 #include "zelk/File.h"
 #include "zelk/FileToH.h"
 #include "zelk/GU.h"
