@@ -49,7 +49,6 @@ void build(zelk::Cenario2D& scene, int objects) {
         object->physicsMesh.addPolygon(shape);
         object->newMesh(nullptr)->addPolygon(shape);
     }
-    shape.cantDeletePolygon();
     scene.loadPhysicObjectsToWorld();
 }
 

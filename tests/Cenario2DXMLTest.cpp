@@ -66,9 +66,8 @@ Polygon2D square(color4f32 colour) {
     return polygon;
 }
 
-void giveMesh(Object2D* object, Polygon2D polygon) {
+void giveMesh(Object2D* object, const Polygon2D& polygon) {
     object->newMesh(nullptr)->addPolygon(polygon);
-    polygon.cantDeletePolygon();
 }
 
 PhysicObject2D* box(Cenario2D& scene, unsigned int level, zelk::physics::bodyType type,
