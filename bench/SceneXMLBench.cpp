@@ -27,19 +27,19 @@ std::string documentPath(int objects) {
         .string();
 }
 
-zelk::shape::Polygon2D square() {
-    zelk::shape::Polygon2D polygon;
-    polygon.createPolygon(4);
-    polygon.setVertexPosition(0, -0.5f, -0.5f);
-    polygon.setVertexPosition(1, 0.5f, -0.5f);
-    polygon.setVertexPosition(2, 0.5f, 0.5f);
-    polygon.setVertexPosition(3, -0.5f, 0.5f);
-    polygon.setPolygonColor(0.5f, 0.5f, 1.0f, 1.0f);
-    return polygon;
+// A centred unit square.
+void makeSquare(zelk::shape::Polygon2D* polygon) {
+    polygon->createPolygon(4);
+    polygon->setVertexPosition(0, -0.5f, -0.5f);
+    polygon->setVertexPosition(1, 0.5f, -0.5f);
+    polygon->setVertexPosition(2, 0.5f, 0.5f);
+    polygon->setVertexPosition(3, -0.5f, 0.5f);
+    polygon->setPolygonColor(0.5f, 0.5f, 1.0f, 1.0f);
 }
 
 void build(zelk::Cenario2D& scene, int objects) {
-    zelk::shape::Polygon2D shape = square();
+    zelk::shape::Polygon2D shape;
+    makeSquare(&shape);
     for (int i = 0; i < objects; i++) {
         unsigned int level = 1 + static_cast<unsigned int>(i) % levelCount;
         zelk::physics::bodyType type =

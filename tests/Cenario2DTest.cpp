@@ -53,6 +53,30 @@ b2Vec2 velocityOf(Cenario2D& scene, PhysicObject2D* object) {
     return body ? body->GetLinearVelocity() : b2Vec2(-1.0f, -1.0f);
 }
 
+// A box in level 1 of a scene without gravity, in the world, playing a
+// path from (0, 0) to (x, 0) in one second.
+PhysicObject2D* pathBox(Cenario2D& scene, bodyType type, float x) {
+    scene.world.setGravity(0.0f, 0.0f);
+    PhysicObject2D* object = newBox(scene, 1, type, vec2f32());
+    object->positionPath.addNewFrame(0.0f, 0.0f, 0.0f);
+    object->positionPath.addNewFrame(1.0f, x, 0.0f);
+    object->positionPath.playForward();
+    scene.loadPhysicObjectsToWorld();
+    return object;
+}
+
+// Steps the paths and the world by 0.1 s until the object's path stops (4 s
+// at most); answers the fastest velocity along x its body had meanwhile.
+float runPath(Cenario2D& scene, PhysicObject2D* object) {
+    float fastest = 0.0f;
+    for (int step = 0; step < 40 && object->positionPath.isPlaying(); step++) {
+        scene.stepAnimations(0.1f);
+        fastest = std::max(fastest, velocityOf(scene, object).x);
+        scene.world.stepElapsed(100000, 10, 10);
+    }
+    return fastest;
+}
+
 } // namespace
 
 TEST(SceneLevels, AnObjectInANewLevelMakesTheLevelsBelowItEmptyAndStartsAtDepthZero) {
@@ -236,21 +260,11 @@ TEST(ScenePhysics, DeletingALevelTakesItsObjectsOutOfTheWorldAndKeepsTheLevel) {
 
 TEST(ScenePhysics, AKinematicBodyFollowsItsPathAndStopsOnceWhenThePathEnds) {
     Cenario2D scene;
-    scene.world.setGravity(0.0f, 0.0f);
-    PhysicObject2D* platform = newBox(scene, 1, kinematicBody, vec2f32());
-    platform->positionPath.addNewFrame(0.0f, 0.0f, 0.0f);
-    platform->positionPath.addNewFrame(1.0f, 2.0f, 0.0f);
-    platform->positionPath.playForward();
-    scene.loadPhysicObjectsToWorld();
+    PhysicObject2D* platform = pathBox(scene, kinematicBody, 2.0f);
     Cenario2D::ObjClass* entry = scene.levels.get(0)->physicsObjects->getObjClass(platform);
-    float fastest = 0.0f;
-    for (int step = 0; step < 40 && platform->positionPath.isPlaying(); step++) {
-        scene.stepAnimations(0.1f);
-        EXPECT_TRUE(entry->moving);
-        fastest = std::max(fastest, velocityOf(scene, platform).x);
-        scene.world.stepElapsed(100000, 10, 10);
-    }
-    EXPECT_GT(fastest, 0.0f) << "the body is sent after the object";
+    scene.stepAnimations(0.1f);
+    EXPECT_TRUE(entry->moving);
+    EXPECT_GT(runPath(scene, platform), 0.0f) << "the body is sent after the object";
     ASSERT_FALSE(platform->positionPath.isPlaying());
     EXPECT_NEAR(2.0f, platform->position.x, 0.6f);
     scene.stepAnimations(0.1f);
@@ -263,16 +277,8 @@ TEST(ScenePhysics, AKinematicBodyFollowsItsPathAndStopsOnceWhenThePathEnds) {
 
 TEST(ScenePhysics, ADynamicBodyKeepsItsVelocityWhenItsPathEnds) {
     Cenario2D scene;
-    scene.world.setGravity(0.0f, 0.0f);
-    PhysicObject2D* body = newBox(scene, 1, dynamicBody, vec2f32());
-    body->positionPath.addNewFrame(0.0f, 0.0f, 0.0f);
-    body->positionPath.addNewFrame(0.5f, 1.0f, 0.0f);
-    body->positionPath.playForward();
-    scene.loadPhysicObjectsToWorld();
-    for (int step = 0; step < 40 && body->positionPath.isPlaying(); step++) {
-        scene.stepAnimations(0.1f);
-        scene.world.stepElapsed(100000, 10, 10);
-    }
+    PhysicObject2D* body = pathBox(scene, dynamicBody, 1.0f);
+    EXPECT_GT(runPath(scene, body), 0.0f);
     ASSERT_FALSE(body->positionPath.isPlaying());
     float before = velocityOf(scene, body).x;
     scene.stepAnimations(0.1f);

@@ -1,4 +1,5 @@
 #include "support/PhysicsScene.h"
+#include "support/Squares.h"
 #include "support/TestSupport.h"
 #include "support/XMLText.h"
 #include "zelk/Cenario2D.h"
@@ -55,19 +56,11 @@ namespace {
 
 const color4f32 white(1.0f, 1.0f, 1.0f, 1.0f);
 
-// A polygon of the unit square (0, 0) to (1, 1), coloured.
-Polygon2D square(color4f32 colour) {
-    Polygon2D polygon;
-    polygon.createPolygon(4);
-    polygon.setVertexPosition(1, 1.0f, 0.0f);
-    polygon.setVertexPosition(2, 1.0f, 1.0f);
-    polygon.setVertexPosition(3, 0.0f, 1.0f);
-    polygon.setPolygonColor(colour);
-    return polygon;
-}
-
-void giveMesh(Object2D* object, const Polygon2D& polygon) {
-    object->newMesh(nullptr)->addPolygon(polygon);
+// A mesh of the object holding the unit square in one colour.
+void paint(Object2D* object, color4f32 colour) {
+    Polygon2D square;
+    zelk::test::makeUnitSquare(&square, colour);
+    object->newMesh(nullptr)->addPolygon(square);
 }
 
 PhysicObject2D* box(Cenario2D& scene, unsigned int level, zelk::physics::bodyType type,
@@ -75,7 +68,7 @@ PhysicObject2D* box(Cenario2D& scene, unsigned int level, zelk::physics::bodyTyp
     PhysicObject2D* object = scene.newPhysycObject(level, type);
     object->position = position;
     PhysicsScene::addRectangle(object, vec2f32(-0.5f, -0.5f), vec2f32(0.5f, 0.5f));
-    giveMesh(object, square(color4f32(0.0f, 0.0f, 1.0f, 1.0f)));
+    paint(object, color4f32(0.0f, 0.0f, 1.0f, 1.0f));
     return object;
 }
 
@@ -102,19 +95,20 @@ Built buildFullScene(Cenario2D& scene) {
     scene.tileSet.playForward(animated);
 
     Object2D* turning = scene.newObject(1);
-    giveMesh(turning, square(color4f32(0.5f, 0.25f, 1.0f, 1.0f)));
+    paint(turning, color4f32(0.5f, 0.25f, 1.0f, 1.0f));
     turning->position = vec2f32(-3.0f, 2.5f);
     turning->animationAngle.addFirstInterpolationLine(0.0f, 0.0f, 10.0f, 360.0f);
     turning->animationAngle.playForward();
     Object2D* framed = scene.newObject(1, 2.5f);
-    Polygon2D sheet = square(white);
+    Polygon2D sheet;
+    zelk::test::makeUnitSquare(&sheet, white);
     sheet.setVertexUV(0, 0.0f, 0.0f);
     sheet.setVertexUV(1, 1.0f, 0.0f);
     sheet.setVertexUV(2, 1.0f, 1.0f);
     sheet.setVertexUV(3, 0.0f, 1.0f);
     sheet.setPolygonUVFrames(4, 2);
     sheet.usePolygonUVFrame(vec2ui32(1, 1));
-    giveMesh(framed, sheet);
+    framed->newMesh(nullptr)->addPolygon(sheet);
     scene.newObject(2);
     scene.deleteAllObjects(1u);
 

@@ -199,6 +199,10 @@ private:
     TreePhysObjDepth* physicsTree(unsigned int level);
     float nextDepth(unsigned int level);
     template <typename Kind> Kind* placeNew(unsigned int level, double depth);
+    // The object's entry goes; a tree left empty goes with it.
+    bool deleteFromTree(unsigned int level, TreeObjDepth* tree, Object2D* object);
+    // Every tree of that kind, with the levels holding them cleared.
+    template <typename Tree> void deleteTrees(Tree* LevelObj::*kind);
     // Deletes what the level holds and clears it.
     void emptyLevel(LevelObj* level);
     void deleteMapOf(LevelObj* level);
