@@ -83,7 +83,7 @@ TEST(SceneLevels, AnObjectInANewLevelMakesTheLevelsBelowItEmptyAndStartsAtDepthZ
     Cenario2D scene;
     Object2D* first = scene.newObject(3);
     ASSERT_NE(first, nullptr);
-    ASSERT_EQ(3u, scene.getLevelsSize());
+    ASSERT_EQ(3u, scene.levels.size());
     EXPECT_FALSE(scene.levels.get(0)->haveSome());
     EXPECT_FALSE(scene.levels.get(1)->haveSome());
     EXPECT_EQ(first, scene.getObject(3, 0.0f));
@@ -103,9 +103,9 @@ TEST(SceneLevels, LevelZeroAndLevelsPastTheLimitAreRefused) {
     EXPECT_EQ(nullptr, scene.newPhysycObject(0, staticBody));
     EXPECT_EQ(nullptr, scene.newTileMapInPosition(0, 2, 2));
     EXPECT_EQ(nullptr, scene.newObject(Cenario2D::mostLevels + 1));
-    EXPECT_EQ(0u, scene.getLevelsSize());
+    EXPECT_EQ(0u, scene.levels.size());
     EXPECT_NE(nullptr, scene.newObject(Cenario2D::mostLevels));
-    EXPECT_EQ(Cenario2D::mostLevels, scene.getLevelsSize());
+    EXPECT_EQ(Cenario2D::mostLevels, scene.levels.size());
 }
 
 TEST(SceneLevels, ATakenDepthOrAnObjectAlreadyThereIsRefusedAndNothingStays) {
@@ -125,7 +125,7 @@ TEST(SceneLevels, AFailedFirstPlacingLeavesNoEmptyTree) {
     Cenario2D scene;
     Object2D object;
     EXPECT_FALSE(scene.addObject(2, &object, std::numeric_limits<float>::quiet_NaN()));
-    ASSERT_EQ(2u, scene.getLevelsSize());
+    ASSERT_EQ(2u, scene.levels.size());
     EXPECT_FALSE(scene.levels.get(1)->haveSome());
     EXPECT_EQ(-1.0, scene.getHigherLevel(2));
 }
@@ -196,7 +196,7 @@ TEST(SceneLevels, TheSceneDeletesWhatItMadeAndNeverWhatItWasGiven) {
         ASSERT_TRUE(scene.world.haveObject(&givenBody));
         scene.newTileMapInPosition(3, 4, 4);
         scene.deleteAllLevels();
-        EXPECT_EQ(0u, scene.getLevelsSize());
+        EXPECT_EQ(0u, scene.levels.size());
         EXPECT_EQ(0u, scene.world.getDynamicObjectsSize());
         scene.newObject(1);
         scene.addObject(2, &given);
@@ -253,7 +253,7 @@ TEST(ScenePhysics, DeletingALevelTakesItsObjectsOutOfTheWorldAndKeepsTheLevel) {
     ASSERT_TRUE(scene.world.haveObject(body));
     EXPECT_TRUE(scene.deleteLevel(2));
     EXPECT_EQ(0u, scene.world.getDynamicObjectsSize());
-    EXPECT_EQ(2u, scene.getLevelsSize());
+    EXPECT_EQ(2u, scene.levels.size());
     EXPECT_FALSE(scene.deleteLevel(3));
     EXPECT_FALSE(scene.deleteLevel(0));
 }

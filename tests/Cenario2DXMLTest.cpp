@@ -257,14 +257,14 @@ TEST(SceneDocument, LevelsAreWrittenByKindAndReadBackTheSame) {
     Cenario2D copy;
     ASSERT_TRUE(copy.readFromXML(&xml, 7));
     EXPECT_FALSE(xml.haveSelected());
-    ASSERT_EQ(3u, copy.getLevelsSize());
+    ASSERT_EQ(3u, copy.levels.size());
     EXPECT_NE(nullptr, copy.levels.get(0)->objects);
     EXPECT_FALSE(copy.levels.get(1)->haveSome());
     EXPECT_NE(nullptr, copy.getTileMap(3));
     EXPECT_FALSE(copy.readFromXML(&xml, 0));
     EXPECT_FALSE(copy.readFromXML(nullptr, 7));
     EXPECT_FALSE(copy.writeToXML(nullptr, 7));
-    EXPECT_EQ(3u, copy.getLevelsSize());
+    EXPECT_EQ(3u, copy.levels.size());
 }
 
 TEST(SceneDocument, AWholeSceneComesBackAsItWasWritten) {
@@ -302,7 +302,7 @@ TEST(SceneDocument, ReadingMakesEveryKindAndPutsItIntoTheWorld) {
     Cenario2D copy;
     copy.newObject(9);
     ASSERT_TRUE(copy.readFromXML(&xml, 0));
-    EXPECT_EQ(4u, copy.getLevelsSize()) << "the document's levels replace the scene's";
+    EXPECT_EQ(4u, copy.levels.size()) << "the document's levels replace the scene's";
     EXPECT_NE(nullptr, dynamic_cast<KinematicSensor2D*>(copy.getPhysycObject(3, 40.0f)));
     StaticSensor2D* still = dynamic_cast<StaticSensor2D*>(copy.getPhysycObject(3, 10.0f));
     ASSERT_NE(nullptr, still);
@@ -399,7 +399,7 @@ TEST(SceneDocument, WithoutLevelsTheScenesOwnStayAndTheJointsAreStillMade) {
     box(scene, 1, dynamicBody, vec2f32(0.0f, 1.0f));
     scene.loadPhysicObjectsToWorld();
     ASSERT_TRUE(read(scene, withoutLevels));
-    EXPECT_EQ(1u, scene.getLevelsSize());
+    EXPECT_EQ(1u, scene.levels.size());
     EXPECT_EQ(1u, scene.world.getJointSize());
 }
 
@@ -516,9 +516,9 @@ TEST(SceneDocument, MalformedLevelsReadWithoutHarm) {
         auto start = std::chrono::steady_clock::now();
         ASSERT_TRUE(read(scene, text)) << c.why;
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20)) << c.why;
-        EXPECT_EQ(c.levels, scene.getLevelsSize()) << c.why;
+        EXPECT_EQ(c.levels, scene.levels.size()) << c.why;
         unsigned int objects = 0;
-        if (scene.getLevelsSize() > 0 && scene.levels.get(0)->physicsObjects) {
+        if (scene.levels.size() > 0 && scene.levels.get(0)->physicsObjects) {
             objects = scene.levels.get(0)->physicsObjects->size();
         }
         EXPECT_EQ(c.objects, objects) << c.why;
@@ -535,7 +535,7 @@ TEST(SceneDocument, LevelsAreReadWhereverTheirNumbersSayAndOnceEach) {
     text = replaced(text, "<levels>1<", "<levels>3<");
     Cenario2D scene;
     ASSERT_TRUE(read(scene, text));
-    ASSERT_EQ(3u, scene.getLevelsSize());
+    ASSERT_EQ(3u, scene.levels.size());
     EXPECT_NE(nullptr, scene.levels.get(0)->physicsObjects);
     EXPECT_FALSE(scene.levels.get(1)->haveSome());
     EXPECT_NE(nullptr, scene.levels.get(2)->physicsObjects);
@@ -548,9 +548,9 @@ TEST(SceneDocument, AMissingSceneElementChangesNothing) {
     scene.newObject(2);
     EXPECT_FALSE(read(scene, "<Cenario_1><levels>0</levels></Cenario_1>"));
     EXPECT_FALSE(read(scene, "<garbage"));
-    EXPECT_EQ(2u, scene.getLevelsSize());
+    EXPECT_EQ(2u, scene.levels.size());
     EXPECT_TRUE(read(scene, "<Cenario_0/>"));
-    EXPECT_EQ(2u, scene.getLevelsSize());
+    EXPECT_EQ(2u, scene.levels.size());
     EXPECT_TRUE(read(scene, "<Cenario_0><levels>0</levels><joints>5</joints></Cenario_0>"));
-    EXPECT_EQ(0u, scene.getLevelsSize());
+    EXPECT_EQ(0u, scene.levels.size());
 }
