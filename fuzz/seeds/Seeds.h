@@ -37,6 +37,7 @@ bool writeBVHSeeds(const std::string& root);
 bool writeImageSeeds(const std::string& root);
 bool writePackageSeeds(const std::string& root);
 bool writeNumberSeeds(const std::string& root);
+bool writeSceneSeeds(const std::string& root);
 
 } // namespace fuzz
 } // namespace zelk

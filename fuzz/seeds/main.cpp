@@ -12,8 +12,8 @@ int main(int argc, char** argv) {
     std::string root = argv[1];
     using namespace zelk::fuzz;
     bool (*families[])(const std::string&) = {
-        writeShapeSeeds, writeAnimationSeeds, writePhysicsSeeds, writeTileSeeds,
-        writeBVHSeeds,   writeImageSeeds,     writePackageSeeds, writeNumberSeeds};
+        writeShapeSeeds, writeAnimationSeeds, writePhysicsSeeds, writeTileSeeds, writeBVHSeeds,
+        writeImageSeeds, writePackageSeeds,   writeNumberSeeds,  writeSceneSeeds};
     int failed = 0;
     for (auto family : families) {
         failed += family(root) ? 0 : 1;
