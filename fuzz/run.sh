@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
 # Builds the fuzzing configuration in build-fuzz/ and runs the fuzz targets.
 #
-#   fuzz/run.sh [--fresh] LIMIT [TARGET...]
+#   fuzz/run.sh [--fresh] LIMIT [TARGET[:N]...]
 #
 # LIMIT is a number of runs per target (1000000) or a time per target with
 # its unit (90s, 10m, 1h). TARGET names a target without its "fuzz_" (bvh,
-# tile_map); without any, every target runs. ZELK_FUZZ_JOBS targets run at a
-# time (4 by default), one process each.
+# tile_map); without any, every target runs. A target given as TARGET:N runs
+# as N processes sharing its corpus, which split its runs (or each fuzz for
+# the whole time). ZELK_FUZZ_JOBS processes run at a time (4 by default).
 #
 # Each target starts from its seeds and from the corpus it grew in earlier
 # runs (build-fuzz/corpus/<target>/); with --fresh it starts from its seeds
 # alone and keeps nothing. An input that crashes, leaks, runs past 10 s or
 # takes more than 2 GiB is kept in build-fuzz/findings/<target>/; the log of
-# each run is build-fuzz/logs/<target>.log (build-fuzz/logs/fresh/ with
-# --fresh).
+# each process is build-fuzz/logs/<target>.<k>.log (build-fuzz/logs/fresh/
+# with --fresh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,18 +24,11 @@ if [ "${1:-}" = "--fresh" ]; then
   shift
 fi
 if [ $# -lt 1 ] || ! [[ "$1" =~ ^[0-9]+[smh]?$ ]]; then
-  echo "usage: fuzz/run.sh [--fresh] RUNS|TIME(s|m|h) [TARGET...]" >&2
+  echo "usage: fuzz/run.sh [--fresh] RUNS|TIME(s|m|h) [TARGET[:N]...]" >&2
   exit 2
 fi
 limit=$1
 shift
-
-case "$limit" in
-  *s) limitFlag="-max_total_time=${limit%s}" ;;
-  *m) limitFlag="-max_total_time=$(( ${limit%m} * 60 ))" ;;
-  *h) limitFlag="-max_total_time=$(( ${limit%h} * 3600 ))" ;;
-  *) limitFlag="-runs=$limit" ;;
-esac
 
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
   -DCMAKE_CXX_COMPILER=clang++ -DZELK_FUZZ=ON >/dev/null
@@ -54,10 +48,20 @@ logs=build-fuzz/logs
 [ "$fresh" -eq 0 ] || logs=build-fuzz/logs/fresh
 mkdir -p "$logs"
 
-# One target: its runs, its log, its findings; its exit status goes to
-# $scratch/<target>.status, not 0 when it found anything.
-fuzzTarget() {
-  local name=$1 corpus findings status
+# The flag that bounds one of a target's N processes.
+limitFlag() {
+  case "$limit" in
+    *s) echo "-max_total_time=${limit%s}" ;;
+    *m) echo "-max_total_time=$((${limit%m} * 60))" ;;
+    *h) echo "-max_total_time=$((${limit%h} * 3600))" ;;
+    *) echo "-runs=$(((limit + $1 - 1) / $1))" ;;
+  esac
+}
+
+# Process k of a target's n: its log is $logs/<target>.<k>.log, and its exit
+# status, not 0 when it found anything, goes to $scratch/<target>.<k>.status.
+fuzzPart() {
+  local name=$1 k=$2 n=$3 corpus findings status
   if [ "$fresh" -eq 1 ]; then
     corpus="$scratch/$name"
   else
@@ -66,37 +70,45 @@ fuzzTarget() {
   findings="build-fuzz/findings/$name"
   mkdir -p "$corpus" "$findings"
   # The readers that take a path get their temp file in the scratch folder.
-  TMPDIR="$scratch" "build-fuzz/fuzz/fuzz_$name" "$limitFlag" -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" "build-fuzz/seeds/$name" \
-    >"$logs/$name.log" 2>&1 && status=0 || status=$?
-  echo "$status" >"$scratch/$name.status"
+  TMPDIR="$scratch" "build-fuzz/fuzz/fuzz_$name" "$(limitFlag "$n")" -timeout=10 \
+    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" \
+    "build-fuzz/seeds/$name" >"$logs/$name.$k.log" 2>&1 && status=0 || status=$?
+  echo "$status" >"$scratch/$name.$k.status"
 }
 
-for name in "$@"; do
-  if [ ! -x "build-fuzz/fuzz/fuzz_$name" ]; then
-    echo "no fuzz target fuzz_$name" >&2
+for target in "$@"; do
+  name=${target%%:*}
+  n=1
+  [ "$name" = "$target" ] || n=${target#*:}
+  if [ ! -x "build-fuzz/fuzz/fuzz_$name" ] || ! [[ "$n" =~ ^[1-9][0-9]*$ ]]; then
+    echo "no fuzz target fuzz_$name, or no process count in $target" >&2
     exit 2
   fi
-  while [ "$(jobs -rp | wc -l)" -ge "${ZELK_FUZZ_JOBS:-4}" ]; do
-    wait -n || true
+  rm -f "$logs/$name".*.log
+  for k in $(seq "$n"); do
+    while [ "$(jobs -rp | wc -l)" -ge "${ZELK_FUZZ_JOBS:-4}" ]; do
+      wait -n || true
+    done
+    fuzzPart "$name" "$k" "$n" &
   done
-  fuzzTarget "$name" &
 done
 wait
 
 passed=0
 failed=0
-for name in "$@"; do
-  runs=$(sed -n 's/^Done \([0-9]*\) runs.*/\1/p' "$logs/$name.log" | tail -1)
-  if [ "$(cat "$scratch/$name.status")" = 0 ]; then
-    passed=$((passed + 1))
-    printf '%-16s %10s runs, no finding\n' "$name" "${runs:-?}"
-  else
+for target in "$@"; do
+  name=${target%%:*}
+  runs=$(cat "$logs/$name".*.log | sed -n 's/^Done \([0-9]*\) runs.*/\1/p' |
+    awk '{ total += $1 } END { print total + 0 }')
+  if cat "$scratch/$name".*.status | grep -qv '^0$'; then
     failed=$((failed + 1))
-    printf '%-16s FINDING, see %s/%s.log and build-fuzz/findings/%s/\n' \
+    printf '%-16s FINDING, see %s/%s.*.log and build-fuzz/findings/%s/\n' \
       "$name" "$logs" "$name" "$name"
-    grep -m1 -E "^==[0-9]+==ERROR|^SUMMARY|runtime error|ALARM|out-of-memory" \
-      "$logs/$name.log" || true
+    grep -h -m1 -E "^==[0-9]+==ERROR|^SUMMARY|runtime error|ALARM|out-of-memory" \
+      "$logs/$name".*.log || true
+  else
+    passed=$((passed + 1))
+    printf '%-16s %10s runs, no finding\n' "$name" "$runs"
   fi
 done
 echo "fuzz: $passed passed, $failed failed"
