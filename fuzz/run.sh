@@ -11,10 +11,10 @@
 #
 # Each target starts from its seeds and from the corpus it grew in earlier
 # runs (build-fuzz/corpus/<target>/); with --fresh it starts from its seeds
-# alone and keeps nothing. An input that crashes, leaks, runs past 10 s or
-# takes more than 2 GiB is kept in build-fuzz/findings/<target>/; the log of
-# each process is build-fuzz/logs/<target>.<k>.log (build-fuzz/logs/fresh/
-# with --fresh).
+# alone, with the same random seed every time, and keeps nothing. An input
+# that crashes, leaks, runs past 10 s or takes more than 2 GiB is kept in
+# build-fuzz/findings/<target>/; the log of each process is
+# build-fuzz/logs/<target>.<k>.log (build-fuzz/logs/fresh/ with --fresh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -62,17 +62,19 @@ limitFlag() {
 # status, not 0 when it found anything, goes to $scratch/<target>.<k>.status.
 fuzzPart() {
   local name=$1 k=$2 n=$3 corpus findings status
+  local seed=0
   if [ "$fresh" -eq 1 ]; then
     corpus="$scratch/$name"
+    seed=$k
   else
     corpus="build-fuzz/corpus/$name"
   fi
   findings="build-fuzz/findings/$name"
   mkdir -p "$corpus" "$findings"
   # The readers that take a path get their temp file in the scratch folder.
-  TMPDIR="$scratch" "build-fuzz/fuzz/fuzz_$name" "$(limitFlag "$n")" -timeout=10 \
-    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" \
-    "build-fuzz/seeds/$name" >"$logs/$name.$k.log" 2>&1 && status=0 || status=$?
+  TMPDIR="$scratch" "build-fuzz/fuzz/fuzz_$name" "$(limitFlag "$n")" -seed="$seed" \
+    -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" \
+    "$corpus" "build-fuzz/seeds/$name" >"$logs/$name.$k.log" 2>&1 && status=0 || status=$?
   echo "$status" >"$scratch/$name.$k.status"
 }
 
