@@ -3,6 +3,7 @@
 #include "JorvellFilters.h"
 #include "JorvellKeys.h"
 
+#include "zelk/Cenario2D.h"
 #include "zelk/shape/Rectangle2D.h"
 
 #include <algorithm>
@@ -60,6 +61,16 @@ const zelk::uint8 towardsRight = 6;
 
 const float maxWalkSpeed = 5.f;
 const float walkSpeedStep = 0.1f;
+
+// The parts from back to front: the far (left) limbs, the trunk and head,
+// then the near (right) limbs.
+zelk::Object2D JorvellPlayer::*const backToFront[] = {
+    &JorvellPlayer::anteBracoEsq, &JorvellPlayer::bracoEsq,     &JorvellPlayer::maoEsq,
+    &JorvellPlayer::coxaEsq,      &JorvellPlayer::peEsq,        &JorvellPlayer::pernaEsq,
+    &JorvellPlayer::cintura,      &JorvellPlayer::peito,        &JorvellPlayer::cabeca,
+    &JorvellPlayer::pernaDir,     &JorvellPlayer::peDir,        &JorvellPlayer::coxaDir,
+    &JorvellPlayer::anteBracoDir, &JorvellPlayer::bracoDir,     &JorvellPlayer::maoDir,
+};
 
 } // namespace
 
@@ -121,6 +132,48 @@ void JorvellPlayer::unload() {
     }
     jumpSound.close();
     physicObject.removeAllMesh();
+}
+
+bool JorvellPlayer::loadToCenario(zelk::Cenario2D* scene, unsigned int partsLevel,
+                                  unsigned int physicsLevel) {
+    if (!scene) {
+        cleanCenarioPointer();
+        return false;
+    }
+    cenario = scene;
+    for (zelk::Object2D JorvellPlayer::*part : backToFront) {
+        cenario->addObject(partsLevel, &(this->*part));
+    }
+    this->physicsLevel = physicsLevel;
+    loadPlayer();
+    return true;
+}
+
+bool JorvellPlayer::unloadFromCenario(unsigned int partsLevel) {
+    if (!cenario) {
+        return false;
+    }
+    for (zelk::Object2D JorvellPlayer::*part : backToFront) {
+        cenario->deleteObject(partsLevel, &(this->*part));
+    }
+    removePlayer();
+    cenario = nullptr;
+    return true;
+}
+
+void JorvellPlayer::loadPlayer() {
+    if (!cenario) {
+        return;
+    }
+    physicObject.position = zelk::vec2f32(0.f, 0.f);
+    cenario->addPhysycObject(physicsLevel, &physicObject);
+    cenario->loadPhysicObjectToWorld(physicsLevel, &physicObject);
+}
+
+void JorvellPlayer::removePlayer() {
+    if (cenario) {
+        cenario->deletePhysycObject(physicsLevel, &physicObject);
+    }
 }
 
 bool JorvellPlayer::update(zelk::WindowEvents* events) {
