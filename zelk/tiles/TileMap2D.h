@@ -12,6 +12,8 @@
 #include "zelk/tiles/tileCallback.h"
 #include "zelk/vector/BinaryTree.h"
 
+#include <vector>
+
 namespace zelk {
 
 class XML;
@@ -98,6 +100,8 @@ public:
         bool deleteObject(physics2D::PhysicObject2D* object);
         bool deletePhysicsTiles(PhysicsTiles* record);
         void deleteAll();
+        // The records in ascending object address.
+        std::vector<PhysicsTiles*> records();
 
         TreePhysicsPosition positions;
         TileSet2D* tileSet;
@@ -200,18 +204,28 @@ public:
     static const unsigned long long maxCells = 1ull << 24;
 
 protected:
-    tileContact2D tileContactOf(physics2D::Contact2D* contact);
+    // Hands a contact that touches a physics tile to every tile listener's
+    // operation.
     void dispatch(void (tileCallback::*operation)(tileContact2D, physics2D::Contact2D*),
                   physics2D::Contact2D* contact);
     bool insideMap(unsigned int x, unsigned int y);
-    // Frees the rows, without touching the physics tiles.
+    // Frees the rows, without touching the physics tiles; no grid is left.
     void freeGrid();
-    // Puts the physics tile's object where its cell lies now, at the cell
-    // size, body included.
-    void placePhysicTile(PhysicsTiles* record);
-    // Makes the physics tile of a cell holding an ID whose tile has a
-    // template.
+    // The world point of a cell for a map at place (in cell units) with
+    // cells of scale.
+    vec2f32 cellPoint(vec2ui32 cell, vec2f32 place, size2f32 scale);
+    // The tile of a cell drawn at row r counted from the bottom, the map
+    // lying at origin.
+    void drawCell(unsigned int x, unsigned int y, unsigned int row, vec2f32 origin,
+                  color4f32 color);
+    // The physics tile of a cell holding an ID whose tile has a template.
     bool makePhysicTile(unsigned int x, unsigned int y);
+    // Takes the physics tile out of the world and puts its ID back into its
+    // cell; false when the world refuses to let it go (during a step).
+    bool releasePhysicTile(PhysicsTiles* record);
+    // Moves the physics tiles (bodies included) with the map after its
+    // position or scale changed from those given.
+    void followMap(vec2f32 oldPosition, size2f32 oldScale);
 
     TileSet2D* tileSet;
     physics2D::World2D* world;
