@@ -12,6 +12,7 @@
 namespace zelk {
 namespace physics2D {
 
+class Joint2D;
 class PhysicObject2D;
 
 // The engine's one way into Box2D 2.4; no other file includes Box2D. The
@@ -21,7 +22,12 @@ class PhysicObject2D;
 //   physics polygon it was made from, both in 2.4's integer slots;
 // - edges are two-sided, and a line of several points is made of separate
 //   edges, since a 2.4 chain holds bodies from one side only;
-// - a dynamic body whose fixtures give it no mass gets mass 1.
+// - a dynamic body whose fixtures give it no mass gets mass 1;
+// - a joint's user data is its record, and the joints 2.4 changed keep
+//   their 2.3 meaning: a distance joint of frequency 0 or below is rigid,
+//   above 0 a spring of that frequency; a rope joint is a distance joint
+//   that only keeps the anchors from parting beyond its length; wheel
+//   springs are given by frequency and damping ratio.
 //
 // It also keeps every assertion of Debian's Box2D (built with them on, so
 // one ends the whole process) out of reach: shapes are checked before Box2D
@@ -92,6 +98,19 @@ public:
     static bool destroyBody(b2World* world, b2Body* body);
     static PhysicObject2D* objectOf(b2Body* body);
     static uint32 polygonOf(b2Fixture* fixture);
+
+    // The joint a record describes (its type and values; 2.3's meaning, as
+    // above) between two bodies. Null, with nothing made, while the world
+    // steps, for one body twice, another type, or values Box2D cannot take:
+    // any that is not finite, a zero axis, a negative length, damping ratio,
+    // motor torque or force. Revolute limits are ordered; prismatic limits
+    // apply only when the lower is below the upper.
+    static b2Joint* createJoint(b2World* world, b2Body* bodyA, b2Body* bodyB, Joint2D* record);
+    // False while the world steps.
+    static bool destroyJoint(b2World* world, b2Joint* joint);
+    static Joint2D* recordOf(b2Joint* joint);
+    // The joint when it is a revolute one, else null.
+    static b2RevoluteJoint* revoluteOf(b2Joint* joint);
 
     static constexpr float degreesPerRadian = 57.295776f;
 

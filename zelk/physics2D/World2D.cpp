@@ -40,10 +40,20 @@ ObjectTree* treeObjects::getRecord(PhysicObject2D* object) {
     return getElement(&probe);
 }
 
+std::vector<PhysicObject2D*> treeObjects::getObjects() {
+    std::vector<PhysicObject2D*> objects;
+    walk(true, [&objects](vector::BinaryLeaf<ObjectTree*>* node) {
+        objects.push_back(node->value->object);
+        return true;
+    });
+    return objects;
+}
+
 World2D::World2D()
     : gravity(), clock(), clockScale(1.0f), world(new b2World(b2Vec2(0.0f, 0.0f))), callbacks(),
       staticObjects(), kinematicObjects(), dynamicObjects(), contacts(),
-      listener(new MyContactListener(this)), removing(false), heard(true) {
+      listener(new MyContactListener(this)), removing(false), heard(true), joints(), jointObjects(),
+      createdObjects() {
     setGravity(0.0f, -9.8f);
     world->SetContactListener(listener);
     clockStart();
@@ -60,6 +70,10 @@ World2D::~World2D() {
     }
     delete world;
     delete listener;
+    while (PhysicObject2D* object = createdObjects.getRootValue()) {
+        createdObjects.remove(object);
+        delete object;
+    }
 }
 
 void World2D::setGravity(vec2f32 value) {
