@@ -32,7 +32,11 @@ JorvellGameplay::JorvellGameplay()
     : endObject(nullptr), ended(false), showBoxes(false), jointBase(nullptr), jointArm(nullptr),
       platform(nullptr), tileMap(nullptr) {}
 
-JorvellGameplay::~JorvellGameplay() {}
+JorvellGameplay::~JorvellGameplay() {
+    // The scene reports the touches its objects end as it goes, after this
+    // body has run: this screen no longer listens by then.
+    cenario.world.removeContactCallback(this);
+}
 
 void JorvellGameplay::load() {
     if (showBoxes) {
@@ -181,10 +185,9 @@ void JorvellGameplay::sensor2DBegin(zelk::physics2D::Contact2D* contact) {
         return;
     }
     zelk::physics2D::PhysicObject2D* self = player.getObjectPointer();
-    bool footOnEnd = (contact->objectA == self && contact->objectB == endObject &&
-                      contact->polygonA == foot) ||
-                     (contact->objectB == self && contact->objectA == endObject &&
-                      contact->polygonB == foot);
+    bool footOnEnd =
+        (contact->objectA == self && contact->objectB == endObject && contact->polygonA == foot) ||
+        (contact->objectB == self && contact->objectA == endObject && contact->polygonB == foot);
     if (footOnEnd) {
         printf(" END");
         fflush(stdout);

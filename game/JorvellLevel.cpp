@@ -170,8 +170,8 @@ LevelParts buildLevel(zelk::Cenario2D& scene) {
     Polygon2D pole;
     pole.setPolygonColor(1.f, 1.f, 1.f, 0.5f);
     pole.createPolygon(5);
-    const vec2f32 polePoints[5] = {{0.f, 10.f}, {-0.5f, 9.f}, {-0.5f, -10.f}, {0.5f, -10.f},
-                                   {0.5f, 9.f}};
+    const vec2f32 polePoints[5] = {
+        {0.f, 10.f}, {-0.5f, 9.f}, {-0.5f, -10.f}, {0.5f, -10.f}, {0.5f, 9.f}};
     const vec2f32 poleUV[5] = {{0.5f, 1.f}, {0.f, 0.95f}, {0.f, 0.f}, {1.f, 0.f}, {1.f, 0.95f}};
     for (unsigned int i = 0; i < 5; i++) {
         pole.setVertexPosition(i, polePoints[i]);
@@ -206,7 +206,8 @@ LevelParts buildLevel(zelk::Cenario2D& scene) {
     ground({1.f, 20.f}, {92.5f, 5.5f}, 0.f);
     ground({20.f, 1.f}, {62.5f, 12.5f}, 0.f);
 
-    dress(scene.newObject(decorationLevel), {&pole, templateTexture, {1.f, 1.f}, {45.f, 5.5f}, 0.f});
+    dress(scene.newObject(decorationLevel),
+          {&pole, templateTexture, {1.f, 1.f}, {45.f, 5.5f}, 0.f});
 
     tip.setPolygonColor(1.f, 1.f, 0.f, 1.f);
     parts.jointBase = physical(scene.newPhysycObject(groundLevel, staticBody),

@@ -65,11 +65,11 @@ const float walkSpeedStep = 0.1f;
 // The parts from back to front: the far (left) limbs, the trunk and head,
 // then the near (right) limbs.
 zelk::Object2D JorvellPlayer::*const backToFront[] = {
-    &JorvellPlayer::anteBracoEsq, &JorvellPlayer::bracoEsq,     &JorvellPlayer::maoEsq,
-    &JorvellPlayer::coxaEsq,      &JorvellPlayer::peEsq,        &JorvellPlayer::pernaEsq,
-    &JorvellPlayer::cintura,      &JorvellPlayer::peito,        &JorvellPlayer::cabeca,
-    &JorvellPlayer::pernaDir,     &JorvellPlayer::peDir,        &JorvellPlayer::coxaDir,
-    &JorvellPlayer::anteBracoDir, &JorvellPlayer::bracoDir,     &JorvellPlayer::maoDir,
+    &JorvellPlayer::anteBracoEsq, &JorvellPlayer::bracoEsq, &JorvellPlayer::maoEsq,
+    &JorvellPlayer::coxaEsq,      &JorvellPlayer::peEsq,    &JorvellPlayer::pernaEsq,
+    &JorvellPlayer::cintura,      &JorvellPlayer::peito,    &JorvellPlayer::cabeca,
+    &JorvellPlayer::pernaDir,     &JorvellPlayer::peDir,    &JorvellPlayer::coxaDir,
+    &JorvellPlayer::anteBracoDir, &JorvellPlayer::bracoDir, &JorvellPlayer::maoDir,
 };
 
 } // namespace

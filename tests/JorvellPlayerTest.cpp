@@ -76,8 +76,8 @@ TEST_F(Mannequin, LoadHangsTheFifteenPartsOnTheBonesOfTheMotion) {
         EXPECT_EQ(90.f, part->angle);
     }
     EXPECT_EQ(1u, player.body.getBoneByName("cabeca")->getConnectionObjectSize());
-    for (const char* clip : {"stopPlayer", "startWalk", "walking", "endWalk", "startJump",
-                             "loopJumping", "endJump"}) {
+    for (const char* clip :
+         {"stopPlayer", "startWalk", "walking", "endWalk", "startJump", "loopJumping", "endJump"}) {
         EXPECT_TRUE(player.body.haveAnimationName(clip)) << clip;
     }
     EXPECT_EQ(2.5f, player.physicObject.size.width);
