@@ -51,9 +51,9 @@ public:
     // level, by depth, or a physics tile of a tile-map level, by cell.
     class PhysicsPosition {
     public:
-        static const uint8 none = 0;
-        static const uint8 physicObject = 241;
-        static const uint8 physicTile = 242;
+        static constexpr uint8 none = 0;
+        static constexpr uint8 physicObject = 241;
+        static constexpr uint8 physicTile = 242;
 
         PhysicsPosition() : level(0), objectType(none), depth(0.0f), mapPosition(0u, 0u) {}
 
@@ -64,7 +64,7 @@ public:
         vec2ui32 mapPosition;
     };
 
-    static const unsigned int mostLevels = 65536;
+    static constexpr unsigned int mostLevels = 65536;
 
     Cenario2D();
     virtual ~Cenario2D();
@@ -210,6 +210,8 @@ private:
     // The text goes into the selected element and is deleted.
     static void writeText(XML* xml, char* text);
     void writeLevels(XML* xml);
+    // A joint end as "objectA" or "objectB".
+    static void writeEnd(XML* xml, const char* name, PhysicsPosition end);
     void writeJoints(XML* xml);
     void readLevels(XML* xml);
     void readLevel(XML* xml, LevelObj* level);

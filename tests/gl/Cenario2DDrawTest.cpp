@@ -62,11 +62,11 @@ TEST_F(SceneDrawTest, LaterLevelsCoverEarlierOnesAndHigherDepthsCoverLowerOnes) 
     // Level 2: a physics object, drawn through its drawn mesh.
     zelk::physics2D::PhysicObject2D* body = scene.newPhysycObject(2, staticBody);
     paint(body, color4f32(0, 0, 1, 1), vec2f32(30, 0), 20);
-    // Level 3: a tile map of one yellow cell centred on (55, 55).
+    // Level 3: a tile map of one cell centred on (45, 15), drawn in white.
     unsigned int tile = scene.tileSet.newTile(color4f32(1, 1, 0, 1));
     zelk::tiles::TileMap2D* map = scene.newTileMapInPosition(3, 1, 1);
     map->setScaleMap(10.0f, 10.0f);
-    map->setPosition(55.0f, 55.0f);
+    map->setPosition(45.0f, 15.0f);
     map->setTile(tile, 0, 0);
 
     scene.draw();
@@ -75,8 +75,8 @@ TEST_F(SceneDrawTest, LaterLevelsCoverEarlierOnesAndHigherDepthsCoverLowerOnes) 
     EXPECT_EQ(zelk::test::redPixel, pixel(25, 25)) << "depth 1 over depth 0";
     EXPECT_EQ(zelk::test::redPixel, pixel(45, 45));
     EXPECT_EQ(zelk::test::bluePixel, pixel(35, 5)) << "level 2 over level 1";
-    EXPECT_EQ(zelk::test::bluePixel, pixel(45, 15));
-    EXPECT_EQ(zelk::test::yellowPixel, pixel(55, 55)) << "the tile-map level over the others";
+    EXPECT_EQ(zelk::test::bluePixel, pixel(45, 5));
+    EXPECT_EQ(zelk::test::whitePixel, pixel(45, 15)) << "the tile-map level over the others";
     EXPECT_EQ(zelk::test::blackPixel, pixel(60, 5));
 }
 
