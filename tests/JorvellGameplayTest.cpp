@@ -62,8 +62,8 @@ protected:
     }
     // Every physics object of the level is in the world.
     void expectAllInWorld(unsigned int level) {
-        for (unsigned int i = 0; PhysicObject2D* object = gameplay.cenario.getPhysycObject(level, i);
-             i++) {
+        for (unsigned int i = 0;
+             PhysicObject2D* object = gameplay.cenario.getPhysycObject(level, i); i++) {
             EXPECT_TRUE(gameplay.cenario.world.haveObject(object)) << level << " " << i;
         }
     }
@@ -158,7 +158,8 @@ TEST_F(Level, OnlyTheFootOnTheEndObjectEndsTheLevel) {
     EXPECT_FALSE(gameplay.haveEnded());
 
     Touch endOnFoot(&end, 0, self, 2);
-    EXPECT_EQ(" END", zelk::test::captureStdout([&] { gameplay.sensor2DBegin(&endOnFoot.record); }));
+    EXPECT_EQ(" END",
+              zelk::test::captureStdout([&] { gameplay.sensor2DBegin(&endOnFoot.record); }));
     EXPECT_TRUE(gameplay.haveEnded());
     gameplay.endObject = nullptr;
 }
@@ -200,7 +201,8 @@ TEST_F(Level, TheFirstStepCoversOnlyTheTimeSinceTheLoadEnded) {
     auto before = std::chrono::steady_clock::now();
     gameplay.load();
     gameplay.update(&events);
-    double waited = std::chrono::duration<double>(std::chrono::steady_clock::now() - before).count();
+    double waited =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - before).count();
     // Falling from rest: the first step's length is the speed over gravity.
     b2Body* body = gameplay.cenario.world.getBody(gameplay.player.getObjectPointer());
     ASSERT_NE(nullptr, body);

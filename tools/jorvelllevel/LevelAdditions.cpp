@@ -20,7 +20,7 @@ struct Step {
 // Right column x -12..-8, left column x -19..-15; the moving platform sweeps
 // x -5..14 at its lowest and x -5..5 on its way up.
 const Step steps[] = {
-    {-10.f, 0.5f}, {-17.f, 4.5f}, {-10.f, 8.5f}, {-17.f, 12.5f},
+    {-10.f, 0.5f},  {-17.f, 4.5f},  {-10.f, 8.5f},  {-17.f, 12.5f},
     {-10.f, 16.5f}, {-17.f, 20.5f}, {-10.f, 24.5f},
 };
 
