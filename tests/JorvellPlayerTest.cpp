@@ -302,4 +302,5 @@ TEST_F(Mannequin, BelowMinusTenItStartsAgainAtTheStartAtRest) {
     EXPECT_EQ(0.f, speed.y);
     scene.world.nextStep(frame, 10, 10);
     EXPECT_GT(body->position.y, -0.01f);
+    EXPECT_TRUE(player.unloadFromCenario(5));
 }
