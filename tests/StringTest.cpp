@@ -312,6 +312,17 @@ TEST(String, SignedAndWideArraysComeBack) {
     EXPECT_EQ(0, memcmp(bytes, bytesBack, 256));
 }
 
+TEST(String, CountsTheNumbersTheVectorReadersWouldFind) {
+    EXPECT_EQ(3u, String::strVecNumberCount("1 2 3", 5));
+    EXPECT_EQ(2u, String::strVecNumberCount("1 2 3", 2));
+    EXPECT_EQ(2u, String::strVecNumberCount("4  5", 3));
+    EXPECT_EQ(2u, String::strVecNumberCount("-1 +2 ", 3));
+    EXPECT_EQ(2u, String::strVecNumberCount("1 2 x 4", 4)) << "the count ends at the word";
+    EXPECT_EQ(1u, String::strVecNumberCount("7\n8", 2)) << "the line feed hides the 8";
+    EXPECT_EQ(0u, String::strVecNumberCount("", 2));
+    EXPECT_EQ(0u, String::strVecNumberCount(static_cast<char*>(nullptr), 2));
+}
+
 TEST(String, ReadsBlankSeparatedNumbers) {
     int values[3] = {7, 7, 7};
     EXPECT_TRUE(String::strToVecInt32(Text("1 2 3"), values, 2));

@@ -182,6 +182,13 @@ public:
     static bool strToVecUint16(char* text, uint16* values, uint32 n);
     static bool strToVecUint32(char* text, uint32* values, uint32 n);
     static bool strToVecUint64(char* text, uint64* values, uint32 n);
+    // How many of the first n places where those readers read a number hold
+    // one (a digit after blanks and a sign); the count ends at the first
+    // place that does not. 0 for a null text.
+    static uint32 strVecNumberCount(char* text, uint32 n);
+    static uint32 strVecNumberCount(const char* text, uint32 n) {
+        return strVecNumberCount(const_cast<char*>(text), n);
+    }
 
     // The console.
     static bool consoleKeyPressed();

@@ -1,5 +1,6 @@
 #include "zelk/String.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -182,16 +183,16 @@ template <typename T> T readNumber(const char* text) {
     }
 }
 
-template <typename T> bool vecRead(const char* text, T* values, uint32 n) {
-    if (!text || !values || n == 0) {
-        return false;
-    }
+// Walks the places of a text where the vector readers read a number, one
+// after each blank that ends a word, and hands each to visit until it
+// answers false or n places were visited; answers how many were visited.
+template <typename Visit> uint32 walkNumbers(const char* text, uint32 n, Visit visit) {
     uint32 count = 0;
-    for (const char* at = text; *at;) {
-        values[count++] = readNumber<T>(at);
-        if (count == n) {
+    for (const char* at = text; *at && count < n;) {
+        if (!visit(at)) {
             break;
         }
+        ++count;
         ++at;
         while (*at && *at != ' ') {
             ++at;
@@ -200,6 +201,17 @@ template <typename T> bool vecRead(const char* text, T* values, uint32 n) {
             ++at;
         }
     }
+    return count;
+}
+
+template <typename T> bool vecRead(const char* text, T* values, uint32 n) {
+    if (!text || !values || n == 0) {
+        return false;
+    }
+    walkNumbers(text, n, [&values](const char* at) {
+        *values++ = readNumber<T>(at);
+        return true;
+    });
     return true;
 }
 
@@ -322,6 +334,21 @@ bool String::strToVecUint32(char* text, uint32* values, uint32 n) {
 }
 bool String::strToVecUint64(char* text, uint64* values, uint32 n) {
     return vecRead(text, values, n);
+}
+
+uint32 String::strVecNumberCount(char* text, uint32 n) {
+    if (!text) {
+        return 0;
+    }
+    return walkNumbers(text, n, [](const char* at) {
+        while (std::isspace(static_cast<unsigned char>(*at))) {
+            ++at;
+        }
+        if (*at == '+' || *at == '-') {
+            ++at;
+        }
+        return std::isdigit(static_cast<unsigned char>(*at)) != 0;
+    });
 }
 
 } // namespace zelk

@@ -118,11 +118,14 @@ public:
     void deleteButtonText();
 
 protected:
-    // Keeps a texture just loaded in a code variable that holds none; false
-    // when none was loaded.
-    bool keepTexture(uint32& code, uint32 loaded);
-    // The same for the symbol, with its size.
-    bool keepSymbol(uint32 loaded);
+    // Replaces the texture a code variable holds with one loaded through the
+    // list; false, with the variable 0, for a null name or an image that does
+    // not load.
+    bool replaceTexture(uint32& code, char* name, unsigned int filter);
+    bool replaceTextureFromMemory(uint32& code, char* name, unsigned char* data, unsigned int size,
+                                  unsigned int filter);
+    // Records the size of a symbol just loaded, (0, 0) when none was.
+    bool keepSymbolSize(bool loaded);
     // Gives the texture back to the list; the variable becomes 0.
     void releaseTexture(uint32& code);
     // Tells the hook and the listener of a release.

@@ -3,8 +3,7 @@
 namespace zelk {
 
 bool ViewButton::loadSpritePressed(char* name, unsigned int filter) {
-    deleteSpritePressed();
-    return name && keepTexture(spritePressed, textureList.loadTexture(name, filter));
+    return replaceTexture(spritePressed, name, filter);
 }
 
 bool ViewButton::loadSpritePressed(const char* name, unsigned int filter) {
@@ -13,9 +12,7 @@ bool ViewButton::loadSpritePressed(const char* name, unsigned int filter) {
 
 bool ViewButton::loadSpritePressedFromMemory(char* name, unsigned char* data, unsigned int size,
                                              unsigned int filter) {
-    deleteSpritePressed();
-    return name &&
-           keepTexture(spritePressed, textureList.loadTextureFromMemory(name, data, size, filter));
+    return replaceTextureFromMemory(spritePressed, name, data, size, filter);
 }
 
 bool ViewButton::loadSpritePressedFromMemory(const char* name, unsigned char* data,
@@ -24,8 +21,7 @@ bool ViewButton::loadSpritePressedFromMemory(const char* name, unsigned char* da
 }
 
 bool ViewButton::loadSpriteUp(char* name, unsigned int filter) {
-    deleteSpriteUp();
-    return name && keepTexture(spriteUp, textureList.loadTexture(name, filter));
+    return replaceTexture(spriteUp, name, filter);
 }
 
 bool ViewButton::loadSpriteUp(const char* name, unsigned int filter) {
@@ -34,9 +30,7 @@ bool ViewButton::loadSpriteUp(const char* name, unsigned int filter) {
 
 bool ViewButton::loadSpriteUpFromMemory(char* name, unsigned char* data, unsigned int size,
                                         unsigned int filter) {
-    deleteSpriteUp();
-    return name &&
-           keepTexture(spriteUp, textureList.loadTextureFromMemory(name, data, size, filter));
+    return replaceTextureFromMemory(spriteUp, name, data, size, filter);
 }
 
 bool ViewButton::loadSpriteUpFromMemory(const char* name, unsigned char* data, unsigned int size,
@@ -45,8 +39,7 @@ bool ViewButton::loadSpriteUpFromMemory(const char* name, unsigned char* data, u
 }
 
 bool ViewButton::loadSymbol(char* name, unsigned int filter) {
-    deleteSymbol();
-    return name && keepSymbol(textureList.loadTexture(name, filter));
+    return keepSymbolSize(replaceTexture(symbol, name, filter));
 }
 
 bool ViewButton::loadSymbol(const char* name, unsigned int filter) {
@@ -55,8 +48,7 @@ bool ViewButton::loadSymbol(const char* name, unsigned int filter) {
 
 bool ViewButton::loadSymbolFromMemory(char* name, unsigned char* data, unsigned int size,
                                       unsigned int filter) {
-    deleteSymbol();
-    return name && keepSymbol(textureList.loadTextureFromMemory(name, data, size, filter));
+    return keepSymbolSize(replaceTextureFromMemory(symbol, name, data, size, filter));
 }
 
 bool ViewButton::loadSymbolFromMemory(const char* name, unsigned char* data, unsigned int size,
@@ -65,8 +57,7 @@ bool ViewButton::loadSymbolFromMemory(const char* name, unsigned char* data, uns
 }
 
 bool ViewButton::loadSymbolPressed(char* name, unsigned int filter) {
-    deleteSymbolPressed();
-    return name && keepTexture(symbolPressed, textureList.loadTexture(name, filter));
+    return replaceTexture(symbolPressed, name, filter);
 }
 
 bool ViewButton::loadSymbolPressed(const char* name, unsigned int filter) {
@@ -75,9 +66,7 @@ bool ViewButton::loadSymbolPressed(const char* name, unsigned int filter) {
 
 bool ViewButton::loadSymbolPressedFromMemory(char* name, unsigned char* data, unsigned int size,
                                              unsigned int filter) {
-    deleteSymbolPressed();
-    return name &&
-           keepTexture(symbolPressed, textureList.loadTextureFromMemory(name, data, size, filter));
+    return replaceTextureFromMemory(symbolPressed, name, data, size, filter);
 }
 
 bool ViewButton::loadSymbolPressedFromMemory(const char* name, unsigned char* data,
@@ -86,8 +75,7 @@ bool ViewButton::loadSymbolPressedFromMemory(const char* name, unsigned char* da
 }
 
 bool ViewButton::loadSymbolUp(char* name, unsigned int filter) {
-    deleteSymbolUp();
-    return name && keepTexture(symbolUp, textureList.loadTexture(name, filter));
+    return replaceTexture(symbolUp, name, filter);
 }
 
 bool ViewButton::loadSymbolUp(const char* name, unsigned int filter) {
@@ -96,9 +84,7 @@ bool ViewButton::loadSymbolUp(const char* name, unsigned int filter) {
 
 bool ViewButton::loadSymbolUpFromMemory(char* name, unsigned char* data, unsigned int size,
                                         unsigned int filter) {
-    deleteSymbolUp();
-    return name &&
-           keepTexture(symbolUp, textureList.loadTextureFromMemory(name, data, size, filter));
+    return replaceTextureFromMemory(symbolUp, name, data, size, filter);
 }
 
 bool ViewButton::loadSymbolUpFromMemory(const char* name, unsigned char* data, unsigned int size,
@@ -139,17 +125,22 @@ void ViewButton::deleteAllSymbols() {
     deleteSymbolUp();
 }
 
-bool ViewButton::keepTexture(uint32& code, uint32 loaded) {
-    code = loaded;
-    return loaded != 0;
+bool ViewButton::replaceTexture(uint32& code, char* name, unsigned int filter) {
+    releaseTexture(code);
+    code = name ? textureList.loadTexture(name, filter) : 0;
+    return code != 0;
 }
 
-bool ViewButton::keepSymbol(uint32 loaded) {
-    if (!keepTexture(symbol, loaded)) {
-        return false;
-    }
-    symbolSize = textureList.getTextureSize(loaded);
-    return true;
+bool ViewButton::replaceTextureFromMemory(uint32& code, char* name, unsigned char* data,
+                                          unsigned int size, unsigned int filter) {
+    releaseTexture(code);
+    code = name ? textureList.loadTextureFromMemory(name, data, size, filter) : 0;
+    return code != 0;
+}
+
+bool ViewButton::keepSymbolSize(bool loaded) {
+    symbolSize = loaded ? textureList.getTextureSize(symbol) : size2ui32(0u, 0u);
+    return loaded;
 }
 
 void ViewButton::releaseTexture(uint32& code) {

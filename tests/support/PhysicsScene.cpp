@@ -5,6 +5,7 @@
 #include "zelk/shape/Polygon2D.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace zelk {
 namespace test {
@@ -136,6 +137,15 @@ std::vector<b2Fixture*> PhysicsScene::fixtures(PhysicObject2D* object) {
         found.insert(found.begin(), fixture);
     }
     return found;
+}
+
+b2Joint* PhysicsScene::boxJoint(const physics2D::Joint2D* record) {
+    for (b2Joint* joint = world.box2D()->GetJointList(); joint; joint = joint->GetNext()) {
+        if (joint->GetUserData().pointer == reinterpret_cast<std::uintptr_t>(record)) {
+            return joint;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace test

@@ -4,6 +4,7 @@
 #include "zelk/TypeSize.h"
 #include "zelk/TypeVec2.h"
 #include "zelk/physics2D/ContactCallback2D.h"
+#include "zelk/physics2D/Joint2D.h"
 #include "zelk/physics2D/PhysicObject2D.h"
 #include "zelk/physics2D/World2D.h"
 
@@ -124,6 +125,10 @@ public:
 
     // The object's fixtures in the order of the polygons they come from.
     std::vector<b2Fixture*> fixtures(physics2D::PhysicObject2D* object);
+    // The Box2D joint whose user data is the record, or null.
+    b2Joint* boxJoint(const physics2D::Joint2D* record);
+    // The joints Box2D itself holds.
+    int boxJointCount() { return world.box2D()->GetJointCount(); }
 
     HearingWorld world;
     std::vector<std::unique_ptr<physics2D::PhysicObject2D>> objects;

@@ -199,6 +199,11 @@ protected:
     // seconds given; true when it has a value.
     bool advance(Reveal reveal, float seconds);
     bool advanceBoth(float seconds);
+    // Does it to both reveal animations; true when both answered true.
+    template <typename Act> bool onBoth(Act act) {
+        bool first = act(animationOrigin);
+        return act(animationLast) && first;
+    }
     // The listeners in ascending order, taken before they are called: a
     // listener may remove itself.
     std::vector<FontCallback*> listeners();
@@ -214,6 +219,8 @@ protected:
     // Makes the tile map of the layout's lines, width cells wide; false
     // without lines.
     bool finishLayout(unsigned int width);
+    // The tile ID of the character at text; moves text past it.
+    uint32 readCharacter(char*& text);
     // Copies count characters of text into the line from its cell at; moves
     // text past them and answers the new cell.
     unsigned int copyCharacters(char*& text, FontLine* line, unsigned int at, unsigned int count);

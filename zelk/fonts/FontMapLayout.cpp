@@ -123,12 +123,17 @@ void FontMap::cleanLines() {
     mapWidth = 0;
 }
 
+uint32 FontMap::readCharacter(char*& text) {
+    unsigned char bytes = 1;
+    uint32 id = getTileID(text, &bytes);
+    text += bytes;
+    return id;
+}
+
 unsigned int FontMap::copyCharacters(char*& text, FontLine* line, unsigned int at,
                                      unsigned int count) {
-    unsigned char bytes = 1;
     for (unsigned int i = 0; i < count; i++) {
-        line->setValue(at++, getTileID(text, &bytes));
-        text += bytes;
+        line->setValue(at++, readCharacter(text));
     }
     return at;
 }
@@ -171,9 +176,7 @@ bool FontMap::createStringMap(char* text) {
         } else if (free == 0) {
             line = nullptr;
         } else {
-            unsigned char bytes = 1;
-            uint32 id = getTileID(text, &bytes);
-            text += bytes;
+            uint32 id = readCharacter(text);
             if (isBreak(id)) {
                 line = nullptr;
             } else {
@@ -208,9 +211,7 @@ bool FontMap::createStringMap(char* text, unsigned int width) {
                 line = nullptr;
                 continue;
             }
-            unsigned char bytes = 1;
-            uint32 id = getTileID(text, &bytes);
-            text += bytes;
+            uint32 id = readCharacter(text);
             if (!isBreak(id)) {
                 line->setValue(position++, id);
                 breaks = 0;

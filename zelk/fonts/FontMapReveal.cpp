@@ -86,33 +86,29 @@ void FontMap::forceSpeedInLast(float speed) {
 }
 
 bool FontMap::playForward() {
-    bool first = animationOrigin.playForward();
-    return animationLast.playForward() && first;
+    return onBoth([](animation::Interpolation1DGroup& group) { return group.playForward(); });
 }
 
 bool FontMap::playForwardIn(float second) {
-    bool first = animationOrigin.playForwardIn(second);
-    return animationLast.playForwardIn(second) && first;
+    return onBoth(
+        [second](animation::Interpolation1DGroup& group) { return group.playForwardIn(second); });
 }
 
 bool FontMap::playRewind() {
-    bool first = animationOrigin.playRewind();
-    return animationLast.playRewind() && first;
+    return onBoth([](animation::Interpolation1DGroup& group) { return group.playRewind(); });
 }
 
 bool FontMap::playRewindIn(float second) {
-    bool first = animationOrigin.playRewindIn(second);
-    return animationLast.playRewindIn(second) && first;
+    return onBoth(
+        [second](animation::Interpolation1DGroup& group) { return group.playRewindIn(second); });
 }
 
 bool FontMap::pause() {
-    bool first = animationOrigin.pause();
-    return animationLast.pause() && first;
+    return onBoth([](animation::Interpolation1DGroup& group) { return group.pause(); });
 }
 
 bool FontMap::stop() {
-    bool first = animationOrigin.stop();
-    return animationLast.stop() && first;
+    return onBoth([](animation::Interpolation1DGroup& group) { return group.stop(); });
 }
 
 void FontMap::setLoop(bool loop) {

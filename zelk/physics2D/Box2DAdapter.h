@@ -102,9 +102,10 @@ public:
     // The joint a record describes (its type and values; 2.3's meaning, as
     // above) between two bodies. Null, with nothing made, while the world
     // steps, for one body twice, another type, or values Box2D cannot take:
-    // any that is not finite, a zero axis, a negative length, damping ratio,
-    // motor torque or force. Revolute limits are ordered; prismatic limits
-    // apply only when the lower is below the upper.
+    // any that is not finite, a zero axis, a length below 0 or beyond where
+    // a point may lie, a negative damping ratio, motor torque or force.
+    // Revolute limits are ordered; prismatic limits apply only when the
+    // lower is below the upper.
     static b2Joint* createJoint(b2World* world, b2Body* bodyA, b2Body* bodyB, Joint2D* record);
     // False while the world steps.
     static bool destroyJoint(b2World* world, b2Joint* joint);

@@ -20,14 +20,26 @@ bool finite(float value) {
     return std::isfinite(value);
 }
 
-// Lengths, damping ratios and the largest motor torques and forces.
+// Damping ratios and the largest motor torques and forces.
 bool measure(float value) {
     return finite(value) && value >= 0.0f;
 }
 
-// A motor's largest torque or force and its speed.
-bool motor(float most, float speed) {
-    return measure(most) && finite(speed);
+// Lengths, which reach no farther than a point may lie.
+bool length(float value) {
+    return value >= 0.0f && Box2DAdapter::placeable(vec2f32(value, 0.0f));
+}
+
+// Turns a definition's motor on with its largest torque or force and its
+// speed; false, leaving it off, for values Box2D cannot take.
+bool motorOn(bool& enable, float& most, float& speed, float givenMost, float givenSpeed) {
+    if (!measure(givenMost) || !finite(givenSpeed)) {
+        return false;
+    }
+    enable = true;
+    most = givenMost;
+    speed = givenSpeed;
+    return true;
 }
 
 // The direction as a unit axis; false for one that is zero or not finite.
@@ -73,13 +85,10 @@ b2Joint* revolute(b2World* world, b2Body* bodyA, b2Body* bodyB, RevoluteJoint2D*
         definition.enableLimit = true;
         definition.lowerAngle = limitRadians(std::min(record->lowerAngle, record->upperAngle));
         definition.upperAngle = limitRadians(std::max(record->lowerAngle, record->upperAngle));
-    } else if (record->getRevoluteType() == 8) {
-        if (!motor(record->maxTorque, record->speed)) {
-            return nullptr;
-        }
-        definition.enableMotor = true;
-        definition.maxMotorTorque = record->maxTorque;
-        definition.motorSpeed = record->speed;
+    } else if (record->getRevoluteType() == 8 &&
+               !motorOn(definition.enableMotor, definition.maxMotorTorque, definition.motorSpeed,
+                        record->maxTorque, record->speed)) {
+        return nullptr;
     }
     return world->CreateJoint(&definition);
 }
@@ -87,7 +96,7 @@ b2Joint* revolute(b2World* world, b2Body* bodyA, b2Body* bodyB, RevoluteJoint2D*
 // 2.4 reads a stiffness of 0 as no spring, not as rigid: a rigid joint keeps
 // its length through equal least and greatest lengths.
 b2Joint* distance(b2World* world, b2Body* bodyA, b2Body* bodyB, DistanceJoint2D* record) {
-    if (!measure(record->distance) || !finite(record->frequency)) {
+    if (!length(record->distance) || !finite(record->frequency)) {
         return nullptr;
     }
     b2DistanceJointDef definition = definitionOf<b2DistanceJointDef>(bodyA, bodyB, record);
@@ -116,21 +125,18 @@ b2Joint* prismatic(b2World* world, b2Body* bodyA, b2Body* bodyB, PrismaticJoint2
         definition.lowerTranslation = record->lowerDistance;
         definition.upperTranslation = record->upperDistance;
     }
-    if (record->getPrismaticType() == 8) {
-        if (!motor(record->maxForce, record->speed)) {
-            return nullptr;
-        }
-        definition.enableMotor = true;
-        definition.maxMotorForce = record->maxForce;
-        definition.motorSpeed = record->speed;
+    if (record->getPrismaticType() == 8 &&
+        !motorOn(definition.enableMotor, definition.maxMotorForce, definition.motorSpeed,
+                 record->maxForce, record->speed)) {
+        return nullptr;
     }
     return world->CreateJoint(&definition);
 }
 
 b2Joint* pulley(b2World* world, b2Body* bodyA, b2Body* bodyB, PulleyJoint2D* record) {
     if (!Box2DAdapter::placeable(record->pulleyPositionA) ||
-        !Box2DAdapter::placeable(record->pulleyPositionB) || !measure(record->lenghtA) ||
-        !measure(record->lenghtB)) {
+        !Box2DAdapter::placeable(record->pulleyPositionB) || !length(record->lenghtA) ||
+        !length(record->lenghtB)) {
         return nullptr;
     }
     b2PulleyJointDef definition = definitionOf<b2PulleyJointDef>(bodyA, bodyB, record);
@@ -151,13 +157,10 @@ b2Joint* wheel(b2World* world, b2Body* bodyA, b2Body* bodyB, WheelJoint2D* recor
         b2LinearStiffness(definition.stiffness, definition.damping, record->frequency,
                           record->dampingRatio, bodyA, bodyB);
     }
-    if (record->getWheelType() == 8) {
-        if (!motor(record->maxTorque, record->speed)) {
-            return nullptr;
-        }
-        definition.enableMotor = true;
-        definition.maxMotorTorque = record->maxTorque;
-        definition.motorSpeed = record->speed;
+    if (record->getWheelType() == 8 &&
+        !motorOn(definition.enableMotor, definition.maxMotorTorque, definition.motorSpeed,
+                 record->maxTorque, record->speed)) {
+        return nullptr;
     }
     return world->CreateJoint(&definition);
 }
@@ -165,7 +168,7 @@ b2Joint* wheel(b2World* world, b2Body* bodyA, b2Body* bodyB, WheelJoint2D* recor
 // 2.4 has no rope joint: a distance joint with no spring that lets the
 // anchors come as close as they like holds the rope.
 b2Joint* rope(b2World* world, b2Body* bodyA, b2Body* bodyB, RopeJoint2D* record) {
-    if (!measure(record->maxLength)) {
+    if (!length(record->maxLength)) {
         return nullptr;
     }
     b2DistanceJointDef definition = definitionOf<b2DistanceJointDef>(bodyA, bodyB, record);

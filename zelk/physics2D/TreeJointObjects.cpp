@@ -42,8 +42,12 @@ bool ObjectsJointsTree::firstEqualSecond(ObjectJointsTree* first, ObjectJointsTr
     return first->partnerOf(owner) == second->partnerOf(owner);
 }
 
+bool ObjectsJointsTree::owns(ObjectJointsTree* pair) {
+    return pair && (pair->getPointerA() == owner || pair->getPointerB() == owner);
+}
+
 bool ObjectsJointsTree::addJoint(ObjectJointsTree* pair) {
-    return pair && (pair->getPointerA() == owner || pair->getPointerB() == owner) && add(pair);
+    return owns(pair) && add(pair);
 }
 
 ObjectJointsTree* ObjectsJointsTree::getJoint(PhysicObject2D* partner) {
@@ -57,7 +61,7 @@ bool ObjectsJointsTree::removeJoint(PhysicObject2D* partner) {
 }
 
 bool ObjectsJointsTree::removeJoint(ObjectJointsTree* pair) {
-    return pair && remove(pair);
+    return owns(pair) && remove(pair);
 }
 
 bool TreeJointObjects::firstBiggerSecond(ObjectsJointsTree* first, ObjectsJointsTree* second) {

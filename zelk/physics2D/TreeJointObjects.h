@@ -55,6 +55,8 @@ public:
     // The pair with that partner, or null.
     ObjectJointsTree* getJoint(PhysicObject2D* partner);
     bool removeJoint(PhysicObject2D* partner);
+    // Takes out the pair stored with the same partner; false for a pair
+    // without the owner.
     bool removeJoint(ObjectJointsTree* pair);
     ObjectJointsTree* getJointInPosition(unsigned int position) {
         return getElementInPosition(position);
@@ -64,6 +66,9 @@ public:
     PhysicObject2D* getOwner() { return owner; }
 
 private:
+    // Whether the pair is one of the owner's.
+    bool owns(ObjectJointsTree* pair);
+
     PhysicObject2D* owner;
 };
 

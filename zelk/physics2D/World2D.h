@@ -177,11 +177,11 @@ public:
     // Joints. Each creation answers the new record, which the world owns,
     // or null: for a null object, an object joined to itself, two static
     // objects, an object without a body here, a value that is not finite,
-    // a negative length, motor torque or force, a zero axis, or a call
-    // during a step. Anchors named pos are points in their object's own
-    // frame; those named world or point are in world coordinates, and are
-    // made local to each object. Angles are in degrees; motor speeds,
-    // torques and forces go to Box2D as they are.
+    // a length below 0 or beyond where a point may lie, a negative damping
+    // ratio, motor torque or force, a zero axis, or a call during a step. Anchors named pos are
+    // points in their object's own frame; those named world or point are in world coordinates, and
+    // are made local to each object. Angles are in degrees; motor speeds, torques and forces go to
+    // Box2D as they are.
     //
     // A weld, held at the angle 0 between the bodies.
     Joint2D* createWeldJoint(PhysicObject2D* a, vec2f32 posA, PhysicObject2D* b, vec2f32 posB,
@@ -340,8 +340,12 @@ protected:
     void destroyJoints();
     // Whether the two objects may be joined now (both bodies here).
     bool canJoin(PhysicObject2D* a, PhysicObject2D* b);
-    // Gives a record of any kind its objects and anchors, files it and makes
-    // its Box2D joint; on failure it deletes the record and answers null.
+    // Gives a record of any kind its objects and anchors and files it; on
+    // failure it deletes the record and answers false.
+    bool fileJoint(Joint2D* joint, PhysicObject2D* a, vec2f32 posA, PhysicObject2D* b,
+                   vec2f32 posB);
+    // fileJoint, then the record's Box2D joint; on failure it deletes the
+    // record and answers null.
     Joint2D* placeJoint(Joint2D* joint, PhysicObject2D* a, vec2f32 posA, PhysicObject2D* b,
                         vec2f32 posB);
     // The pair tree of owner with partner, found or made (with owner's tree).

@@ -37,13 +37,7 @@ bool World2D::canJoin(PhysicObject2D* a, PhysicObject2D* b) {
 
 Joint2D* World2D::placeJoint(Joint2D* joint, PhysicObject2D* a, vec2f32 posA, PhysicObject2D* b,
                              vec2f32 posB) {
-    joint->objectA = a;
-    joint->objectB = b;
-    joint->positionA = posA;
-    joint->positionB = posB;
-    joint->worldPositionA = JointTree::getJointWorldPosition(a, posA);
-    if (!addJoint(joint)) {
-        delete joint;
+    if (!fileJoint(joint, a, posA, b, posB)) {
         return nullptr;
     }
     b2Joint* boxJoint = Box2DAdapter::createJoint(world, getBody(a), getBody(b), joint);

@@ -61,11 +61,8 @@ bool World2D::addJoint(Joint2D* joint) {
     return true;
 }
 
-Joint2D* World2D::addJoint(PhysicObject2D* a, vec2f32 posA, PhysicObject2D* b, vec2f32 posB) {
-    if (!a || !b) {
-        return nullptr;
-    }
-    Joint2D* joint = new Joint2D(false);
+bool World2D::fileJoint(Joint2D* joint, PhysicObject2D* a, vec2f32 posA, PhysicObject2D* b,
+                        vec2f32 posB) {
     joint->objectA = a;
     joint->objectB = b;
     joint->positionA = posA;
@@ -73,9 +70,14 @@ Joint2D* World2D::addJoint(PhysicObject2D* a, vec2f32 posA, PhysicObject2D* b, v
     joint->worldPositionA = JointTree::getJointWorldPosition(a, posA);
     if (!addJoint(joint)) {
         delete joint;
-        return nullptr;
+        return false;
     }
-    return joint;
+    return true;
+}
+
+Joint2D* World2D::addJoint(PhysicObject2D* a, vec2f32 posA, PhysicObject2D* b, vec2f32 posB) {
+    Joint2D* joint = new Joint2D(false);
+    return fileJoint(joint, a, posA, b, posB) ? joint : nullptr;
 }
 
 bool World2D::dropJoint(Joint2D* joint) {

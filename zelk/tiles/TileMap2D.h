@@ -201,7 +201,7 @@ public:
     bool readFromXML(XML* xml, unsigned int id);
 
     // The most cells a map may hold.
-    static const unsigned long long maxCells = 1ull << 24;
+    static constexpr unsigned long long maxCells = 1ull << 24;
 
 protected:
     // Hands a contact that touches a physics tile to every tile listener's

@@ -4,7 +4,6 @@
 #include "zelk/tiles/TileMap2D.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -13,35 +12,6 @@ namespace zelk {
 namespace tiles {
 
 using shape::ElementXML;
-
-namespace {
-
-// How many numbers String::strToVecUint32 reads from the text, up to limit:
-// the text is walked as that reader walks it, and the count ends at the
-// first place where it would find no number.
-uint64 numbersIn(const char* text, uint64 limit) {
-    uint64 count = 0;
-    for (const char* at = text; at && *at && count < limit;) {
-        const char* digits = at;
-        while (std::isspace(static_cast<unsigned char>(*digits))) {
-            ++digits;
-        }
-        if (!std::isdigit(static_cast<unsigned char>(*digits))) {
-            break;
-        }
-        ++count;
-        ++at;
-        while (*at && *at != ' ') {
-            ++at;
-        }
-        if (*at == ' ') {
-            ++at;
-        }
-    }
-    return count;
-}
-
-} // namespace
 
 bool TileMap2D::writeToXML(XML* xml, unsigned int id) {
     if (!xml || !ElementXML::open(xml, "tileMap_", id)) {
@@ -93,7 +63,8 @@ bool TileMap2D::readFromXML(XML* xml, unsigned int id) {
                            ? static_cast<uint64>(w) * static_cast<uint64>(h)
                            : 0;
         char* text = xml->getSelectedString();
-        usable = cells != 0 && cells <= maxCells && numbersIn(text, cells) == cells &&
+        usable = cells != 0 && cells <= maxCells &&
+                 String::strVecNumberCount(text, static_cast<uint32>(cells)) == cells &&
                  newTileMap(static_cast<unsigned int>(w), static_cast<unsigned int>(h));
         if (usable) {
             std::vector<uint32> values(cells);

@@ -161,12 +161,15 @@ public:
 
     bool writeToXML(XML* xml, unsigned int id);
     // Replaces every tile by those of "tileSet_<id>", each under the ID it was
-    // saved with. False, with nothing changed, when the element is missing or
-    // names more tiles than it holds elements for or than a set may hold.
+    // saved with; "tileSize" counts only up to the highest "tile_<k>" the
+    // element holds. False, with nothing changed, when the element is missing,
+    // when that count is above maxTilesInDocument or when the element has
+    // more than twice as many children. A tile size with a side that
+    // is 0 or not finite, or a position that is not finite, is not taken.
     bool readFromXML(XML* xml, unsigned int id);
 
     // The most stack positions a document may ask for.
-    static const unsigned int maxTilesInDocument = 4096;
+    static constexpr unsigned int maxTilesInDocument = 2048;
 
 protected:
     // The tile of an ID, or null.

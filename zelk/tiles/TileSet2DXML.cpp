@@ -14,14 +14,17 @@ using shape::ElementXML;
 
 namespace {
 
-// The highest k of the selected element's "tile_<k>" children; 0 without any.
-uint32 highestTileElement(XML* xml) {
+// The highest k of the selected element's "tile_<k>" children (0 without
+// any) and the number of its children.
+uint32 highestTileElement(XML* xml, uint64* children) {
     uint32 highest = 0;
+    *children = 0;
     ElementXML::forEachChild(xml, [&](char* name) {
         uint32 k = 0;
         if (ElementXML::numberOf(name, "tile_", std::numeric_limits<uint32>::max(), &k)) {
             highest = std::max(highest, k);
         }
+        ++*children;
     });
     return highest;
 }
@@ -57,11 +60,13 @@ bool TileSet2D::readFromXML(XML* xml, unsigned int id) {
         return false;
     }
     // The positions asked for, bounded by the tile elements the document
-    // really holds.
+    // really holds. Every tile is looked up among the children by name, so
+    // their number is bounded too: a set writes two for each tile at most.
     int64 asked = ElementXML::readInteger(xml, "tileSize");
-    uint64 count =
-        asked <= 0 ? 0 : std::min<uint64>(static_cast<uint64>(asked), highestTileElement(xml));
-    if (count > maxTilesInDocument) {
+    uint64 children = 0;
+    uint64 highest = highestTileElement(xml, &children);
+    uint64 count = asked <= 0 ? 0 : std::min<uint64>(static_cast<uint64>(asked), highest);
+    if (count > maxTilesInDocument || children > 2 * uint64(maxTilesInDocument)) {
         ElementXML::close(xml);
         return false;
     }
