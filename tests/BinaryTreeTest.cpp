@@ -139,6 +139,19 @@ TEST(BinaryTree, PositionsAndWalksFollowTheOrder) {
     EXPECT_EQ((std::vector<unsigned int>{3, 4, 5, 8}), tree.printed);
     EXPECT_EQ((std::vector<unsigned int>{8, 5, 4, 3}), tree.updated);
     EXPECT_EQ("((- 3 4) 5 8)", tree.shape());
+    EXPECT_EQ((std::vector<unsigned int>{3, 4, 5, 8}), tree.elements());
+}
+
+TEST(BinaryTree, SortedValuesAddedMiddleFirstMakeAShallowTree) {
+    ShapeTree tree;
+    std::vector<unsigned int> visited;
+    zelk::vector::forEachMiddleFirst(7, [&](size_t position) {
+        visited.push_back(static_cast<unsigned int>(position));
+        tree.add(static_cast<unsigned int>(position) + 1);
+    });
+    EXPECT_EQ((std::vector<unsigned int>{3, 5, 6, 4, 1, 2, 0}), visited);
+    EXPECT_EQ("((1 2 3) 4 (5 6 7))", tree.shape());
+    zelk::vector::forEachMiddleFirst(0, [&](size_t) { ADD_FAILURE(); });
 }
 
 TEST(BinaryTree, RefusedAddKeepsTheErrorCode) {

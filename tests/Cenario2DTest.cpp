@@ -32,19 +32,6 @@ using zelk::tiles::TileMap2D;
 
 namespace {
 
-// A physics object of the scene on that level with a unit box around its
-// position.
-template <typename Kind> Kind* boxIn(Cenario2D& scene, unsigned int level, vec2f32 position) {
-    Kind* object = new Kind();
-    object->position = position;
-    PhysicsScene::addRectangle(object, vec2f32(-0.5f, -0.5f), vec2f32(0.5f, 0.5f));
-    if (!scene.addPhysycObject(level, object)) {
-        delete object;
-        return nullptr;
-    }
-    return object;
-}
-
 PhysicObject2D* newBox(Cenario2D& scene, unsigned int level, bodyType type, vec2f32 position) {
     PhysicObject2D* object = scene.newPhysycObject(level, type);
     if (object) {
@@ -66,13 +53,37 @@ b2Vec2 velocityOf(Cenario2D& scene, PhysicObject2D* object) {
     return body ? body->GetLinearVelocity() : b2Vec2(-1.0f, -1.0f);
 }
 
+// A box in level 1 of a scene without gravity, in the world, playing a
+// path from (0, 0) to (x, 0) in one second.
+PhysicObject2D* pathBox(Cenario2D& scene, bodyType type, float x) {
+    scene.world.setGravity(0.0f, 0.0f);
+    PhysicObject2D* object = newBox(scene, 1, type, vec2f32());
+    object->positionPath.addNewFrame(0.0f, 0.0f, 0.0f);
+    object->positionPath.addNewFrame(1.0f, x, 0.0f);
+    object->positionPath.playForward();
+    scene.loadPhysicObjectsToWorld();
+    return object;
+}
+
+// Steps the paths and the world by 0.1 s until the object's path stops (4 s
+// at most); answers the fastest velocity along x its body had meanwhile.
+float runPath(Cenario2D& scene, PhysicObject2D* object) {
+    float fastest = 0.0f;
+    for (int step = 0; step < 40 && object->positionPath.isPlaying(); step++) {
+        scene.stepAnimations(0.1f);
+        fastest = std::max(fastest, velocityOf(scene, object).x);
+        scene.world.stepElapsed(100000, 10, 10);
+    }
+    return fastest;
+}
+
 } // namespace
 
 TEST(SceneLevels, AnObjectInANewLevelMakesTheLevelsBelowItEmptyAndStartsAtDepthZero) {
     Cenario2D scene;
     Object2D* first = scene.newObject(3);
     ASSERT_NE(first, nullptr);
-    ASSERT_EQ(3u, scene.getLevelsSize());
+    ASSERT_EQ(3u, scene.levels.size());
     EXPECT_FALSE(scene.levels.get(0)->haveSome());
     EXPECT_FALSE(scene.levels.get(1)->haveSome());
     EXPECT_EQ(first, scene.getObject(3, 0.0f));
@@ -92,9 +103,9 @@ TEST(SceneLevels, LevelZeroAndLevelsPastTheLimitAreRefused) {
     EXPECT_EQ(nullptr, scene.newPhysycObject(0, staticBody));
     EXPECT_EQ(nullptr, scene.newTileMapInPosition(0, 2, 2));
     EXPECT_EQ(nullptr, scene.newObject(Cenario2D::mostLevels + 1));
-    EXPECT_EQ(0u, scene.getLevelsSize());
+    EXPECT_EQ(0u, scene.levels.size());
     EXPECT_NE(nullptr, scene.newObject(Cenario2D::mostLevels));
-    EXPECT_EQ(Cenario2D::mostLevels, scene.getLevelsSize());
+    EXPECT_EQ(Cenario2D::mostLevels, scene.levels.size());
 }
 
 TEST(SceneLevels, ATakenDepthOrAnObjectAlreadyThereIsRefusedAndNothingStays) {
@@ -114,7 +125,7 @@ TEST(SceneLevels, AFailedFirstPlacingLeavesNoEmptyTree) {
     Cenario2D scene;
     Object2D object;
     EXPECT_FALSE(scene.addObject(2, &object, std::numeric_limits<float>::quiet_NaN()));
-    ASSERT_EQ(2u, scene.getLevelsSize());
+    ASSERT_EQ(2u, scene.levels.size());
     EXPECT_FALSE(scene.levels.get(1)->haveSome());
     EXPECT_EQ(-1.0, scene.getHigherLevel(2));
 }
@@ -185,7 +196,7 @@ TEST(SceneLevels, TheSceneDeletesWhatItMadeAndNeverWhatItWasGiven) {
         ASSERT_TRUE(scene.world.haveObject(&givenBody));
         scene.newTileMapInPosition(3, 4, 4);
         scene.deleteAllLevels();
-        EXPECT_EQ(0u, scene.getLevelsSize());
+        EXPECT_EQ(0u, scene.levels.size());
         EXPECT_EQ(0u, scene.world.getDynamicObjectsSize());
         scene.newObject(1);
         scene.addObject(2, &given);
@@ -210,10 +221,12 @@ TEST(SceneLevels, DeletingEveryObjectOfOneKindKeepsTheOtherLevels) {
 }
 
 TEST(ScenePhysics, ObjectsEnterTheWorldOnlyWhenLoadedAndLeaveItBeforeTheirEntries) {
+    StaticObject2D given;
+    PhysicsScene::addRectangle(&given, vec2f32(-0.5f, -0.5f), vec2f32(0.5f, 0.5f));
     Cenario2D scene;
     PhysicObject2D* body = newBox(scene, 1, dynamicBody, vec2f32());
-    StaticObject2D* ground = boxIn<StaticObject2D>(scene, 1, vec2f32(0.0f, -2.0f));
-    ASSERT_NE(nullptr, ground);
+    StaticObject2D* ground = &given;
+    ASSERT_TRUE(scene.addPhysycObject(1, ground));
     EXPECT_FALSE(scene.world.haveObject(body));
     EXPECT_FALSE(scene.loadPhysicObjectToWorld(2, body)) << "not in that level";
     EXPECT_TRUE(scene.loadPhysicObjectToWorld(1, body));
@@ -240,28 +253,18 @@ TEST(ScenePhysics, DeletingALevelTakesItsObjectsOutOfTheWorldAndKeepsTheLevel) {
     ASSERT_TRUE(scene.world.haveObject(body));
     EXPECT_TRUE(scene.deleteLevel(2));
     EXPECT_EQ(0u, scene.world.getDynamicObjectsSize());
-    EXPECT_EQ(2u, scene.getLevelsSize());
+    EXPECT_EQ(2u, scene.levels.size());
     EXPECT_FALSE(scene.deleteLevel(3));
     EXPECT_FALSE(scene.deleteLevel(0));
 }
 
 TEST(ScenePhysics, AKinematicBodyFollowsItsPathAndStopsOnceWhenThePathEnds) {
     Cenario2D scene;
-    scene.world.setGravity(0.0f, 0.0f);
-    PhysicObject2D* platform = newBox(scene, 1, kinematicBody, vec2f32());
-    platform->positionPath.addNewFrame(0.0f, 0.0f, 0.0f);
-    platform->positionPath.addNewFrame(1.0f, 2.0f, 0.0f);
-    platform->positionPath.playForward();
-    scene.loadPhysicObjectsToWorld();
+    PhysicObject2D* platform = pathBox(scene, kinematicBody, 2.0f);
     Cenario2D::ObjClass* entry = scene.levels.get(0)->physicsObjects->getObjClass(platform);
-    float fastest = 0.0f;
-    for (int step = 0; step < 40 && platform->positionPath.isPlaying(); step++) {
-        scene.stepAnimations(0.1f);
-        EXPECT_TRUE(entry->moving);
-        fastest = std::max(fastest, velocityOf(scene, platform).x);
-        scene.world.stepElapsed(100000, 10, 10);
-    }
-    EXPECT_GT(fastest, 0.0f) << "the body is sent after the object";
+    scene.stepAnimations(0.1f);
+    EXPECT_TRUE(entry->moving);
+    EXPECT_GT(runPath(scene, platform), 0.0f) << "the body is sent after the object";
     ASSERT_FALSE(platform->positionPath.isPlaying());
     EXPECT_NEAR(2.0f, platform->position.x, 0.6f);
     scene.stepAnimations(0.1f);
@@ -274,16 +277,8 @@ TEST(ScenePhysics, AKinematicBodyFollowsItsPathAndStopsOnceWhenThePathEnds) {
 
 TEST(ScenePhysics, ADynamicBodyKeepsItsVelocityWhenItsPathEnds) {
     Cenario2D scene;
-    scene.world.setGravity(0.0f, 0.0f);
-    PhysicObject2D* body = newBox(scene, 1, dynamicBody, vec2f32());
-    body->positionPath.addNewFrame(0.0f, 0.0f, 0.0f);
-    body->positionPath.addNewFrame(0.5f, 1.0f, 0.0f);
-    body->positionPath.playForward();
-    scene.loadPhysicObjectsToWorld();
-    for (int step = 0; step < 40 && body->positionPath.isPlaying(); step++) {
-        scene.stepAnimations(0.1f);
-        scene.world.stepElapsed(100000, 10, 10);
-    }
+    PhysicObject2D* body = pathBox(scene, dynamicBody, 1.0f);
+    EXPECT_GT(runPath(scene, body), 0.0f);
     ASSERT_FALSE(body->positionPath.isPlaying());
     float before = velocityOf(scene, body).x;
     scene.stepAnimations(0.1f);

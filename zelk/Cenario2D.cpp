@@ -129,8 +129,7 @@ Object2D* Cenario2D::getObject(unsigned int level, unsigned int position) {
     return tree ? tree->getObjectInPosition(position) : nullptr;
 }
 
-bool Cenario2D::deleteObject(unsigned int level, Object2D* object) {
-    TreeObjDepth* tree = objectTree(level);
+bool Cenario2D::deleteFromTree(unsigned int level, TreeObjDepth* tree, Object2D* object) {
     if (!tree || !tree->deleteObj(object)) {
         return false;
     }
@@ -139,6 +138,20 @@ bool Cenario2D::deleteObject(unsigned int level, Object2D* object) {
         levelAt(level)->clean();
     }
     return true;
+}
+
+template <typename Tree> void Cenario2D::deleteTrees(Tree* LevelObj::*kind) {
+    for (unsigned int position = 0; position < levels.size(); position++) {
+        LevelObj* place = levels.get(position);
+        if (place && place->*kind) {
+            delete (place->*kind);
+            place->clean();
+        }
+    }
+}
+
+bool Cenario2D::deleteObject(unsigned int level, Object2D* object) {
+    return deleteFromTree(level, objectTree(level), object);
 }
 
 bool Cenario2D::deleteAllObjects(unsigned int position) {
@@ -151,13 +164,7 @@ bool Cenario2D::deleteAllObjects(unsigned int position) {
 }
 
 void Cenario2D::deleteAllObjects() {
-    for (unsigned int position = 0; position < levels.size(); position++) {
-        LevelObj* place = levels.get(position);
-        if (place && place->objects) {
-            delete place->objects;
-            place->clean();
-        }
-    }
+    deleteTrees(&LevelObj::objects);
 }
 
 PhysicObject2D* Cenario2D::newPhysycObject(unsigned int level, physics::bodyType type) {
@@ -230,7 +237,7 @@ bool Cenario2D::loadPhysicObjectsToWorld(unsigned int level) {
         return false;
     }
     if (TreePhysObjDepth* tree = place->physicsObjects) {
-        for (ObjClass* entry : tree->entries()) {
+        for (ObjClass* entry : tree->elements()) {
             world.removeObject(tree->getPhysicObject(entry));
             world.addObject(tree->getPhysicObject(entry));
         }
@@ -246,15 +253,7 @@ void Cenario2D::loadPhysicObjectsToWorld() {
 }
 
 bool Cenario2D::deletePhysycObject(unsigned int level, PhysicObject2D* object) {
-    TreePhysObjDepth* tree = physicsTree(level);
-    if (!tree || !tree->deleteObj(object)) {
-        return false;
-    }
-    if (tree->size() == 0) {
-        delete tree;
-        levelAt(level)->clean();
-    }
-    return true;
+    return deleteFromTree(level, physicsTree(level), object);
 }
 
 bool Cenario2D::deleteAllPhysycObjects(unsigned int level) {
@@ -267,13 +266,7 @@ bool Cenario2D::deleteAllPhysycObjects(unsigned int level) {
 }
 
 void Cenario2D::deleteAllPhysycObjects() {
-    for (unsigned int position = 0; position < levels.size(); position++) {
-        LevelObj* place = levels.get(position);
-        if (place && place->physicsObjects) {
-            delete place->physicsObjects;
-            place->clean();
-        }
-    }
+    deleteTrees(&LevelObj::physicsObjects);
 }
 
 void Cenario2D::emptyLevel(LevelObj* level) {

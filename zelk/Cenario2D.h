@@ -39,7 +39,11 @@ class XML;
 // unsigned int position): call sites write 0u or 0.0f for a literal.
 //
 // The XML form is "Cenario_<id>" with the tile set, the levels and the
-// joints of the world between objects of the scene (Cenario2DXML.cpp).
+// joints of the world between objects of the scene. Reading costs what the
+// document holds: its counts only select the numbered elements below them,
+// and the levels read end at the highest one present. Distance joints carry
+// their spring frequency as "frequency"; a document without it has the
+// joint's anchors read as world points and its distance as the frequency.
 class Cenario2D : public physics2D::ContactCallback2D, public tiles::tileCallback {
 public:
     class ObjClass;
@@ -157,7 +161,6 @@ public:
     // The highest depth in the level; -1.0 for a missing, empty or tile-map
     // level, 0.0 for an emptied tree that was kept.
     double getHigherLevel(unsigned int level);
-    unsigned int getLevelsSize() { return levels.size(); }
 
     void worldSetClockScale(float scale) { world.setClockScale(scale); }
     void worldClockStart() { world.clockStart(); }
@@ -199,6 +202,10 @@ private:
     TreePhysObjDepth* physicsTree(unsigned int level);
     float nextDepth(unsigned int level);
     template <typename Kind> Kind* placeNew(unsigned int level, double depth);
+    // The object's entry goes; a tree left empty goes with it.
+    bool deleteFromTree(unsigned int level, TreeObjDepth* tree, Object2D* object);
+    // Every tree of that kind, with the levels holding them cleared.
+    template <typename Tree> void deleteTrees(Tree* LevelObj::*kind);
     // Deletes what the level holds and clears it.
     void emptyLevel(LevelObj* level);
     void deleteMapOf(LevelObj* level);

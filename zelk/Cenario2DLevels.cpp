@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <utility>
 
 namespace zelk {
 
@@ -92,7 +91,7 @@ bool Cenario2D::TreeObjDepth::deleteObjInPosition(unsigned int position) {
 }
 
 void Cenario2D::TreeObjDepth::deleteAll() {
-    std::vector<ObjClass*> all = entries();
+    std::vector<ObjClass*> all = elements();
     for (ObjClass* entry : all) {
         leave(entry);
     }
@@ -141,37 +140,18 @@ double Cenario2D::TreeObjDepth::getLastLevel() {
     return node->value->depth;
 }
 
-std::vector<Cenario2D::ObjClass*> Cenario2D::TreeObjDepth::entries() {
-    std::vector<ObjClass*> all;
-    all.reserve(size());
-    walk(true, [&all](vector::BinaryLeaf<ObjClass*>* node) {
-        all.push_back(node->value);
-        return true;
-    });
-    return all;
-}
-
 std::vector<Cenario2D::ObjClass*>
 Cenario2D::TreeObjDepth::addSorted(const std::vector<ObjClass*>& sorted) {
     std::vector<ObjClass*> refused;
-    std::vector<std::pair<size_t, size_t>> ranges{{0, sorted.size()}};
-    while (!ranges.empty()) {
-        std::pair<size_t, size_t> range = ranges.back();
-        ranges.pop_back();
-        if (range.first >= range.second) {
-            continue;
-        }
-        size_t middle = range.first + (range.second - range.first) / 2;
-        ObjClass* entry = sorted[middle];
+    vector::forEachMiddleFirst(sorted.size(), [&](size_t position) {
+        ObjClass* entry = sorted[position];
         if (!add(entry)) {
             refused.push_back(entry);
         } else if (!objects.add(entry)) {
             remove(entry);
             refused.push_back(entry);
         }
-        ranges.push_back({range.first, middle});
-        ranges.push_back({middle + 1, range.second});
-    }
+    });
     return refused;
 }
 

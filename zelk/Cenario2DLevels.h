@@ -61,8 +61,6 @@ public:
     Object2D* getObjectFromDepth(double depth);
     // The highest depth; 0.0 when empty.
     double getLastLevel();
-    // The entries in ascending depth.
-    std::vector<ObjClass*> entries();
 
     // "Objects_<id>" with the entry count as its text and an "obj_<j>" per
     // entry (j its position in ascending depth, the depth as its text)

@@ -58,7 +58,7 @@ bool Cenario2D::TreeObjDepth::writeToXML(XML* xml, unsigned int id) {
     }
     writeText(xml, String::uint32ToStr(size()));
     unsigned int position = 0;
-    for (ObjClass* entry : entries()) {
+    for (ObjClass* entry : elements()) {
         if (ElementXML::open(xml, entryPrefix, position)) {
             writeText(xml, String::float32ToStr(static_cast<float>(entry->depth)));
             writeObject(xml, entry->object, position);

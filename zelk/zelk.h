@@ -10,6 +10,8 @@
 #include "zelk/BinaryConverter.h"
 #include "zelk/ButtonCallback.h"
 #include "zelk/Camera2D.h"
+#include "zelk/Cenario2D.h"
+#include "zelk/Cenario2DLevels.h"
 #include "zelk/File.h"
 #include "zelk/FileToH.h"
 #include "zelk/GU.h"

@@ -1,9 +1,7 @@
-#include <GL/glew.h>
-
 #include "support/GLContext.h"
 #include "support/Pixels.h"
+#include "support/Squares.h"
 #include "zelk/Cenario2D.h"
-#include "zelk/GU.h"
 #include "zelk/shape/Mesh2D.h"
 #include "zelk/shape/Polygon2D.h"
 
@@ -11,7 +9,6 @@
 
 using zelk::Cenario2D;
 using zelk::color4f32;
-using zelk::GU;
 using zelk::Object2D;
 using zelk::size2f32;
 using zelk::vec2f32;
@@ -25,11 +22,7 @@ namespace {
 // colour, drawn over size x size pixels from corner.
 void paint(Object2D* object, color4f32 colour, vec2f32 corner, float size) {
     Polygon2D square;
-    square.createPolygon(4);
-    square.setVertexPosition(1, 1.0f, 0.0f);
-    square.setVertexPosition(2, 1.0f, 1.0f);
-    square.setVertexPosition(3, 0.0f, 1.0f);
-    square.setPolygonColor(colour);
+    zelk::test::makeUnitSquare(&square, colour);
     object->newMesh(nullptr)->addPolygon(square);
     object->position = corner;
     object->size = size2f32(size, size);
@@ -39,14 +32,7 @@ class SceneDrawTest : public zelk::test::GLContextTest {
 protected:
     void SetUp() override {
         GLContextTest::SetUp();
-        // One unit of the scene is one pixel.
-        GU::guUseMatrix(GL_PROJECTION);
-        GU::guLoadIdentity();
-        GU::guUseOrtho(0, width, 0, height, -1, 1);
-        GU::guUseMatrix(GL_MODELVIEW);
-        GU::guLoadIdentity();
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
+        zelk::test::pixelProjection(width, height);
     }
 
     static Pixel pixel(int x, int y) { return zelk::test::readPixels(x, y, 1, 1); }

@@ -50,14 +50,18 @@ void GLContextTest::TearDown() {
     context.reset();
 }
 
-void unitProjection() {
+void pixelProjection(int width, int height) {
     GU::guUseMatrix(GL_PROJECTION);
     GU::guLoadIdentity();
-    GU::guUseOrtho(0, 1, 0, 1, -1, 1);
+    GU::guUseOrtho(0, width, 0, height, -1, 1);
     GU::guUseMatrix(GL_MODELVIEW);
     GU::guLoadIdentity();
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
+}
+
+void unitProjection() {
+    pixelProjection(1, 1);
 }
 
 std::vector<unsigned char> readPixels(int x, int y, int width, int height) {

@@ -33,6 +33,9 @@ protected:
 // projection holds the unit square, ortho(0, 1, 0, 1, -1, 1), the model-view
 // matrix is the identity and selected, and the frame is cleared to opaque black.
 void unitProjection();
+// The same with ortho(0, width, 0, height, -1, 1): one unit is one pixel of a
+// frame of that size.
+void pixelProjection(int width, int height);
 
 // Read-backs from the current context.
 

@@ -1,12 +1,32 @@
 #ifndef ZELK_VECTOR_BINARYTREE_H
 #define ZELK_VECTOR_BINARYTREE_H
 
+#include <cstddef>
 #include <cstdint>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace zelk {
 namespace vector {
+
+// Visits the positions 0 to count - 1 middle first, then the middles of both
+// halves, and so on, without recursion: sorted elements added to a tree in
+// this order make a tree of least height.
+template <typename Visit> void forEachMiddleFirst(size_t count, Visit visit) {
+    std::vector<std::pair<size_t, size_t>> ranges{{0, count}};
+    while (!ranges.empty()) {
+        std::pair<size_t, size_t> range = ranges.back();
+        ranges.pop_back();
+        if (range.first >= range.second) {
+            continue;
+        }
+        size_t middle = range.first + (range.second - range.first) / 2;
+        visit(middle);
+        ranges.push_back({range.first, middle});
+        ranges.push_back({middle + 1, range.second});
+    }
+}
 
 // One node of a BinaryTree. Deleting a node frees neither its children nor its
 // element.
@@ -179,6 +199,16 @@ public:
             updateElement(node->value);
             return true;
         });
+    }
+    // Every element, ascending, in one walk.
+    std::vector<T> elements() {
+        std::vector<T> all;
+        all.reserve(size());
+        walk(true, [&all](BinaryLeaf<T>* node) {
+            all.push_back(node->value);
+            return true;
+        });
+        return all;
     }
 
     void cantDestruct() { dontDestruct = true; }
