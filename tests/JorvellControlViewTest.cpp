@@ -89,7 +89,7 @@ TEST_F(Screens, PlayLoadsTheLevelInTheControlsFrameAndItsEndBringsTheTitleBackWi
     update();
     EXPECT_EQ(1, control->screenState);
     EXPECT_EQ(&control->titleScreen, shown());
-    EXPECT_EQ(0u, control->gameplayScreen.cenario.getLevelsSize());
+    EXPECT_EQ(0u, control->gameplayScreen.cenario.levels.size());
     EXPECT_TRUE(control->titleScreen.haveSubview(&control->titleScreen.buttonBox));
     EXPECT_EQ(0, control->titleScreen.clickPlay());
 

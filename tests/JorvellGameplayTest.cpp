@@ -240,7 +240,7 @@ TEST_F(Level, UnloadEmptiesTheSceneAndASecondRunKeepsTheCamera) {
     load();
     gameplay.unload();
     zelk::Cenario2D& scene = gameplay.cenario;
-    EXPECT_EQ(0u, scene.getLevelsSize());
+    EXPECT_EQ(0u, scene.levels.size());
     EXPECT_EQ(0u, scene.tileSet.getTileSize());
     EXPECT_EQ(0u, scene.world.getStaticObjectsSize() + scene.world.getDynamicObjectsSize() +
                       scene.world.getKinematicObjectsSize());

@@ -78,7 +78,7 @@ bool boxOf(zelk::physics2D::PhysicObject2D* object, Box* box) {
 // (each row of touching tiles as one box).
 std::vector<Box> solidBoxes(zelk::Cenario2D& scene) {
     std::vector<Box> boxes;
-    for (unsigned int level = 1; level <= scene.getLevelsSize(); level++) {
+    for (unsigned int level = 1; level <= scene.levels.size(); level++) {
         for (unsigned int i = 0;
              zelk::physics2D::PhysicObject2D* object = scene.getPhysycObject(level, i); i++) {
             Box box;
