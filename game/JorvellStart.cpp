@@ -2,26 +2,19 @@
 
 #include "JorvellFilters.h"
 #include "JorvellKeys.h"
+#include "JorvellPicture.h"
 
 #include "zelk/embedded/BuiltInImages.h"
-#include "zelk/shape/Rectangle2D.h"
 
 JorvellStart::JorvellStart() {}
 
 JorvellStart::~JorvellStart() {}
 
 void JorvellStart::load() {
-    zelk::shape::Rectangle2D rectangle;
-    rectangle.setPivoToCenter();
-    logoMesh.addPolygon(rectangle);
-    logoObject.addMesh(&logoMesh);
     logoMesh.material.loadTextureFromMemory(zelk::poweredZELKColor::name,
                                             zelk::poweredZELKColor::vec,
                                             zelk::poweredZELKColor::size, 0, jorvell::linearFilter);
-    logoMesh.setPolygonsColor(1.f, 1.f, 1.f, 1.f);
-    zelk::size2ui32 pixels = logoMesh.material.getTextureSize(0);
-    logoObject.size =
-        zelk::size2f32(static_cast<float>(pixels.width), static_cast<float>(pixels.height));
+    jorvell::showPicture(logoObject, logoMesh);
     backgroundColor = zelk::color4f32(1.f, 1.f, 1.f, 0.f);
     // A load after an unload starts from the same four key frames.
     fade.cleanAnimations();
@@ -36,9 +29,7 @@ void JorvellStart::load() {
 }
 
 void JorvellStart::unload() {
-    logoObject.removeAllMesh();
-    logoMesh.material.removeAllTextures();
-    logoMesh.cleanPolygons();
+    jorvell::hidePicture(logoObject, logoMesh);
 }
 
 void JorvellStart::update(zelk::WindowEvents* events) {

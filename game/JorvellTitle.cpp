@@ -2,8 +2,7 @@
 
 #include "JorvellFilters.h"
 #include "JorvellKeys.h"
-
-#include "zelk/shape/Rectangle2D.h"
+#include "JorvellPicture.h"
 
 #include <cstdio>
 
@@ -12,17 +11,10 @@ JorvellTitle::JorvellTitle() : showBoxButton(false), clickResult(0) {}
 JorvellTitle::~JorvellTitle() {}
 
 void JorvellTitle::load() {
-    zelk::shape::Rectangle2D rectangle;
-    rectangle.setPivoToCenter();
-    titleMesh.addPolygon(rectangle);
-    titleObject.addMesh(&titleMesh);
     frame.size = zelk::size2f32(800.f, 600.f);
     backgroundColor = zelk::color4f32(1.f, 1.f, 1.f, 1.f);
     titleMesh.material.loadTexture("JorvellTitle.png", 0, jorvell::linearFilter);
-    titleMesh.setPolygonsColor(1.f, 1.f, 1.f, 1.f);
-    zelk::size2ui32 pixels = titleMesh.material.getTextureSize(0);
-    titleObject.size =
-        zelk::size2f32(static_cast<float>(pixels.width), static_cast<float>(pixels.height));
+    jorvell::showPicture(titleObject, titleMesh);
     titleObject.position = zelk::vec2f32(0.f, 175.f);
     camera.setSize(800.f, 600.f);
     // Every load starts from the same key frames.
@@ -61,9 +53,7 @@ void JorvellTitle::unload() {
     if (showBoxButton) {
         forgetButton(buttonBox);
     }
-    titleObject.removeAllMesh();
-    titleMesh.material.removeAllTextures();
-    titleMesh.cleanPolygons();
+    jorvell::hidePicture(titleObject, titleMesh);
     removeSubview(&buttonPlay);
     removeSubview(&buttonBox);
 }
