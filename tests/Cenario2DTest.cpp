@@ -10,6 +10,7 @@
 #include <box2d/box2d.h>
 
 #include <algorithm>
+#include <chrono>
 #include <limits>
 
 using zelk::Cenario2D;
@@ -284,6 +285,23 @@ TEST(ScenePhysics, ADynamicBodyKeepsItsVelocityWhenItsPathEnds) {
     scene.stepAnimations(0.1f);
     EXPECT_EQ(before, velocityOf(scene, body).x);
     EXPECT_FALSE(scene.levels.get(0)->physicsObjects->getObjClass(body)->moving);
+}
+
+TEST(ScenePhysics, TheWorldStepsByTheRealTimeSinceItsLastStepTimesItsScale) {
+    Cenario2D scene;
+    PhysicObject2D* body = newBox(scene, 1, dynamicBody, vec2f32());
+    scene.loadPhysicObjectsToWorld();
+    scene.worldSetClockScale(0.0f);
+    scene.worldClockStart();
+    scene.updatePhysics(10, 10);
+    EXPECT_EQ(0.0f, body->position.y) << "no time at scale 0";
+    scene.worldSetClockScale(1.0f);
+    scene.worldClockStart();
+    auto start = std::chrono::steady_clock::now();
+    while (std::chrono::steady_clock::now() - start < std::chrono::milliseconds(20)) {
+    }
+    scene.updatePhysics(10, 10);
+    EXPECT_LT(body->position.y, 0.0f) << "the body fell for the time that passed";
 }
 
 TEST(ScenePhysics, UpdatingRunsThePlainObjectsAnimationsAndAnsweringMissingLevels) {
