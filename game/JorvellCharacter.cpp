@@ -1,0 +1,52 @@
+#include "JorvellCharacter.h"
+
+#include "zelk/shape/Polygon2D.h"
+
+#include <initializer_list>
+
+namespace {
+
+struct PolygonSpec {
+    std::initializer_list<zelk::vec2f32> vertices;
+    zelk::color4f32 color;
+};
+
+// In units of the object's size; the foot reaches 0.01 below the halves.
+const PolygonSpec leftHalf{{{0.f, 0.495f}, {-0.5f, 0.495f}, {-0.5f, -0.35f}, {0.f, -0.5f}},
+                           {0.f, 0.f, 1.f, 1.f}};
+const PolygonSpec rightHalf{{{0.f, 0.495f}, {0.f, -0.5f}, {0.5f, -0.35f}, {0.5f, 0.495f}},
+                            {0.f, 1.f, 0.f, 1.f}};
+const PolygonSpec foot{{{-0.48f, -0.2f}, {0.f, -0.51f}, {0.48f, -0.2f}}, {1.f, 0.f, 0.f, 1.f}};
+const PolygonSpec headStrip{{{-0.45f, 0.5f}, {-0.4f, 0.35f}, {0.4f, 0.35f}, {0.45f, 0.5f}},
+                            {0.f, 1.f, 1.f, 1.f}};
+
+void fillPolygon(zelk::shape::Polygon2D& polygon, const PolygonSpec& spec) {
+    polygon.createPolygon(static_cast<unsigned int>(spec.vertices.size()));
+    unsigned int i = 0;
+    for (zelk::vec2f32 vertex : spec.vertices) {
+        polygon.setVertexPosition(i++, vertex);
+    }
+    polygon.setPolygonColor(spec.color);
+}
+
+} // namespace
+
+JorvellCharacter::JorvellCharacter() {
+    for (const PolygonSpec* spec : {&leftHalf, &rightHalf, &foot, &headStrip}) {
+        zelk::shape::Polygon2D polygon;
+        fillPolygon(polygon, *spec);
+        if (spec == &foot) {
+            polygon.setFriction(1.f);
+        }
+        debugMesh.addPolygon(polygon);
+        physicObject.physicsMesh.addPolygon(polygon);
+    }
+    physicObject.fixedRotation = true;
+    physicObject.canSleep = false;
+}
+
+JorvellCharacter::~JorvellCharacter() {
+    physicObject.removeAllMesh();
+    debugMesh.cleanPolygons();
+    debugMesh.cleanTextures();
+}
