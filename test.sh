@@ -29,4 +29,4 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DZELK_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
 run_ctest build-asan
 
-bash fuzz/run.sh --fresh 2000
+ZELK_FUZZ_JOBS="$jobs" bash fuzz/run.sh --fresh 2000
