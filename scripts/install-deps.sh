@@ -9,6 +9,7 @@ packages=(
   libpugixml-dev libsqlite3-dev libjpeg-dev
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick
+  clang libclang-rt-14-dev
 )
 
 missing=()

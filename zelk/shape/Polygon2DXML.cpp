@@ -17,6 +17,24 @@ const char* const elementPrefix = "polygon_";
 const char* const vertexPrefix = "Vertex_";
 // The most vertices a document may ask for.
 const int64 mostVertices = 65536;
+// The vertices an element makes without holding their elements.
+const uint32 verticesWithoutElements = 3;
+
+// How many vertices the element the cursor is on makes for its count: no
+// more than it holds "Vertex_<k>" elements below the count (a triangle's
+// worth at least), so that a count asks for no more work than the document
+// carries.
+uint32 vertexCountOf(XML* xml, uint32 count) {
+    uint32 elements = 0;
+    ElementXML::forEachChild(xml, [&](char* name) {
+        uint32 k = 0;
+        if (ElementXML::numberOf(name, vertexPrefix, count, &k)) {
+            elements++;
+        }
+    });
+    uint32 backed = elements > verticesWithoutElements ? elements : verticesWithoutElements;
+    return count < backed ? count : backed;
+}
 
 } // namespace
 
@@ -95,8 +113,9 @@ bool Polygon2D::readElement(XML* xml) {
     if (count <= 0 || count > mostVertices) {
         return false;
     }
-    createPolygon(static_cast<unsigned int>(count));
-    readVertices(xml, static_cast<unsigned int>(count));
+    uint32 made = vertexCountOf(xml, static_cast<uint32>(count));
+    createPolygon(made);
+    readVertices(xml, made);
     readGrid(xml);
     readTransformation(xml);
     readPhysics(xml);
