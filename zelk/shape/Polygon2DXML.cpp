@@ -17,23 +17,23 @@ const char* const elementPrefix = "polygon_";
 const char* const vertexPrefix = "Vertex_";
 // The most vertices a document may ask for.
 const int64 mostVertices = 65536;
-// The vertices an element makes without holding their elements.
-const uint32 verticesWithoutElements = 3;
+// A count makes its vertices as long as the document carries at least one
+// "Vertex_<k>" element for every eight of them beyond the first 64, so that
+// vertices without elements stay as created and yet no count asks for more
+// work than the document carries.
+const uint32 verticesWithoutElements = 64;
+const uint32 verticesPerElement = 8;
 
-// How many vertices the element the cursor is on makes for its count: no
-// more than it holds "Vertex_<k>" elements below the count (a triangle's
-// worth at least), so that a count asks for no more work than the document
-// carries.
+// How many vertices the element the cursor is on makes for its count.
 uint32 vertexCountOf(XML* xml, uint32 count) {
-    uint32 elements = 0;
+    uint64 backed = verticesWithoutElements;
     ElementXML::forEachChild(xml, [&](char* name) {
         uint32 k = 0;
         if (ElementXML::numberOf(name, vertexPrefix, count, &k)) {
-            elements++;
+            backed += verticesPerElement;
         }
     });
-    uint32 backed = elements > verticesWithoutElements ? elements : verticesWithoutElements;
-    return count < backed ? count : backed;
+    return count < backed ? count : static_cast<uint32>(backed);
 }
 
 } // namespace
