@@ -1,5 +1,6 @@
 #include "zelk/Cenario2D.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/String.h"
 #include "zelk/XML.h"
 #include "zelk/physics2D/DistanceJoint2D.h"
@@ -8,7 +9,6 @@
 #include "zelk/physics2D/RevoluteJoint2D.h"
 #include "zelk/physics2D/RopeJoint2D.h"
 #include "zelk/physics2D/WheelJoint2D.h"
-#include "zelk/shape/ElementXML.h"
 
 #include <cmath>
 #include <cstdint>
@@ -24,7 +24,6 @@ using physics2D::PulleyJoint2D;
 using physics2D::RevoluteJoint2D;
 using physics2D::RopeJoint2D;
 using physics2D::WheelJoint2D;
-using shape::ElementXML;
 
 namespace {
 

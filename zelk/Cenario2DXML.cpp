@@ -1,15 +1,14 @@
 #include "zelk/Cenario2D.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/String.h"
 #include "zelk/XML.h"
-#include "zelk/shape/ElementXML.h"
 
 #include <cstdint>
 #include <set>
 
 namespace zelk {
 
-using shape::ElementXML;
 using tiles::TileMap2D;
 
 namespace {

@@ -1,15 +1,13 @@
 #include "zelk/physics2D/PhysicObject2D.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/String.h"
 #include "zelk/XML.h"
-#include "zelk/shape/ElementXML.h"
 
 #include <cstdio>
 
 namespace zelk {
 namespace physics2D {
-
-using shape::ElementXML;
 
 namespace {
 

@@ -1,12 +1,10 @@
+#include "zelk/ElementXML.h"
 #include "zelk/XML.h"
 #include "zelk/physics2D/PhysicObjectOfElement.h"
 #include "zelk/physics2D/World2D.h"
-#include "zelk/shape/ElementXML.h"
 
 namespace zelk {
 namespace physics2D {
-
-using shape::ElementXML;
 
 namespace {
 

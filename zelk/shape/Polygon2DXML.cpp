@@ -1,9 +1,9 @@
 #include "zelk/shape/Polygon2D.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/String.h"
 #include "zelk/XML.h"
 #include "zelk/animation/Interpolation1DGroup.h"
-#include "zelk/shape/ElementXML.h"
 #include "zelk/shape/Vertex2DAnimatedUV.h"
 
 #include <vector>

@@ -1,7 +1,7 @@
 #include "zelk/tiles/TileSet2D.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/XML.h"
-#include "zelk/shape/ElementXML.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,8 +9,6 @@
 
 namespace zelk {
 namespace tiles {
-
-using shape::ElementXML;
 
 namespace {
 

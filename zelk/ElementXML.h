@@ -1,5 +1,5 @@
-#ifndef ZELK_SHAPE_ELEMENTXML_H
-#define ZELK_SHAPE_ELEMENTXML_H
+#ifndef ZELK_ELEMENTXML_H
+#define ZELK_ELEMENTXML_H
 
 #include "zelk/TypeVars.h"
 
@@ -8,8 +8,6 @@
 namespace zelk {
 
 class XML;
-
-namespace shape {
 
 // What the XML forms of vertices, polygons, lists and placed objects share:
 // elements named by a prefix and a number in decimal ("polygon_3"),
@@ -56,7 +54,6 @@ public:
     static bool numberOf(const char* name, const char* prefix, uint32 limit, uint32* number);
 };
 
-} // namespace shape
 } // namespace zelk
 
 #endif

@@ -1,4 +1,4 @@
-#include "zelk/shape/ElementXML.h"
+#include "zelk/ElementXML.h"
 
 #include "zelk/String.h"
 #include "zelk/XML.h"
@@ -6,7 +6,6 @@
 #include <cstring>
 
 namespace zelk {
-namespace shape {
 
 namespace {
 
@@ -109,5 +108,4 @@ bool ElementXML::numberOf(const char* name, const char* prefix, uint32 limit, ui
     return true;
 }
 
-} // namespace shape
 } // namespace zelk
