@@ -3,21 +3,25 @@
 #include "zelk/String.h"
 #include "zelk/XML.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace zelk {
 
 namespace {
 
-// "<prefix><number>" as a new text, null when it cannot be made.
-char* numberedName(const char* prefix, int64 number) {
+float32 finite(float32 value) {
+    return std::isfinite(value) ? value : 0;
+}
+
+} // namespace
+
+char* ElementXML::numberedName(const char* prefix, int64 number) {
     char* digits = String::int64ToStr(number);
     char* name = digits ? String::strCat(prefix, digits) : nullptr;
     delete[] digits;
     return name;
 }
-
-} // namespace
 
 bool ElementXML::open(XML* xml, const char* prefix, int64 number) {
     char* name = numberedName(prefix, number);
@@ -28,11 +32,38 @@ bool ElementXML::open(XML* xml, const char* prefix, int64 number) {
     return opened;
 }
 
+bool ElementXML::add(XML* xml, const char* prefix, int64 number) {
+    char* name = numberedName(prefix, number);
+    bool added = name && xml->addSelectedNextChild(name);
+    delete[] name;
+    return added;
+}
+
+bool ElementXML::reopen(XML* xml, const char* prefix, int64 number) {
+    char* name = numberedName(prefix, number);
+    bool opened = false;
+    if (name && xml->haveSelected()) {
+        opened = xml->selectLastChild();
+        if (opened && !String::strCompare(xml->getSelectedName(), name)) {
+            close(xml);
+            opened = false;
+        }
+    } else if (name) {
+        opened = xml->selectChild(name);
+    }
+    delete[] name;
+    return opened;
+}
+
 bool ElementXML::select(XML* xml, const char* prefix, int64 number) {
     char* name = numberedName(prefix, number);
     bool selected = name && xml->selectChild(name);
     delete[] name;
     return selected;
+}
+
+bool ElementXML::openChild(XML* xml, const char* name) {
+    return xml->addSelectedNextChild(name) && xml->selectLastChild();
 }
 
 void ElementXML::close(XML* xml) {
@@ -65,6 +96,17 @@ void ElementXML::readFloatIfPresent(XML* xml, const char* name, float32* value) 
     char* text = xml->getSelectedAttributeValueByName(name);
     if (text) {
         *value = String::strToFloat32(text);
+    }
+}
+
+float32 ElementXML::readFiniteFloat(XML* xml, const char* name) {
+    return finite(readFloat(xml, name));
+}
+
+void ElementXML::readFiniteFloatIfPresent(XML* xml, const char* name, float32* value) {
+    char* text = xml->getSelectedAttributeValueByName(name);
+    if (text) {
+        *value = finite(String::strToFloat32(text));
     }
 }
 
