@@ -322,7 +322,7 @@ void makeJoint(Cenario2D& scene, const JointElement& joint) {
 } // namespace
 
 void Cenario2D::writeEnd(XML* xml, const char* name, PhysicsPosition end) {
-    if (!openChild(xml, name)) {
+    if (!ElementXML::openChild(xml, name)) {
         return;
     }
     ElementXML::writeInteger(xml, "level", end.level);
@@ -340,7 +340,7 @@ void Cenario2D::writeEnd(XML* xml, const char* name, PhysicsPosition end) {
 // Joints whose objects are not both in the scene are left out; the count
 // still counts them.
 void Cenario2D::writeJoints(XML* xml) {
-    if (!openChild(xml, jointsName)) {
+    if (!ElementXML::openChild(xml, jointsName)) {
         return;
     }
     unsigned int count = world.getJointSize();

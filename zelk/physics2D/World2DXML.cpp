@@ -24,7 +24,7 @@ bool World2D::writeToXML(XML* xml, unsigned int id) {
 }
 
 void World2D::writeSection(XML* xml, const char* name, treeObjects& tree) {
-    if (!xml->addSelectedNextChild(name) || !xml->selectLastChild()) {
+    if (!ElementXML::openChild(xml, name)) {
         return;
     }
     std::vector<PhysicObject2D*> objects = tree.getObjects();

@@ -33,7 +33,7 @@ bool TileMap2D::writeToXML(XML* xml, unsigned int id) {
             }
         }
         char* text = String::vecUint32toStr(values.data(), static_cast<uint32>(values.size()));
-        if (xml->addSelectedNextChild("tileMap") && xml->selectLastChild()) {
+        if (ElementXML::openChild(xml, "tileMap")) {
             xml->setSelectedString(text);
             ElementXML::close(xml);
         }
