@@ -14,6 +14,15 @@ float32 finite(float32 value) {
     return std::isfinite(value) ? value : 0;
 }
 
+// What act answers for the name "<prefix><number>"; false when the name
+// cannot be made.
+template <typename Act> bool withName(const char* prefix, int64 number, Act act) {
+    char* name = ElementXML::numberedName(prefix, number);
+    bool done = name && act(name);
+    delete[] name;
+    return done;
+}
+
 } // namespace
 
 char* ElementXML::numberedName(const char* prefix, int64 number) {
@@ -24,42 +33,36 @@ char* ElementXML::numberedName(const char* prefix, int64 number) {
 }
 
 bool ElementXML::open(XML* xml, const char* prefix, int64 number) {
-    char* name = numberedName(prefix, number);
     bool hadSelection = xml->haveSelected();
-    bool opened = name && xml->addSelectedNextChild(name) &&
-                  (hadSelection ? xml->selectLastChild() : xml->selectChild(name));
-    delete[] name;
-    return opened;
+    return withName(prefix, number, [&](char* name) {
+        return xml->addSelectedNextChild(name) &&
+               (hadSelection ? xml->selectLastChild() : xml->selectChild(name));
+    });
 }
 
 bool ElementXML::add(XML* xml, const char* prefix, int64 number) {
-    char* name = numberedName(prefix, number);
-    bool added = name && xml->addSelectedNextChild(name);
-    delete[] name;
-    return added;
+    return withName(prefix, number, [xml](char* name) { return xml->addSelectedNextChild(name); });
 }
 
 bool ElementXML::reopen(XML* xml, const char* prefix, int64 number) {
-    char* name = numberedName(prefix, number);
-    bool opened = false;
-    if (name && xml->haveSelected()) {
-        opened = xml->selectLastChild();
-        if (opened && !String::strCompare(xml->getSelectedName(), name)) {
-            close(xml);
-            opened = false;
+    return withName(prefix, number, [xml](char* name) {
+        if (!xml->haveSelected()) {
+            return xml->selectChild(name) != nullptr;
         }
-    } else if (name) {
-        opened = xml->selectChild(name);
-    }
-    delete[] name;
-    return opened;
+        if (!xml->selectLastChild()) {
+            return false;
+        }
+        if (String::strCompare(xml->getSelectedName(), name)) {
+            return true;
+        }
+        close(xml);
+        return false;
+    });
 }
 
 bool ElementXML::select(XML* xml, const char* prefix, int64 number) {
-    char* name = numberedName(prefix, number);
-    bool selected = name && xml->selectChild(name);
-    delete[] name;
-    return selected;
+    return withName(prefix, number,
+                    [xml](char* name) { return xml->selectChild(name) != nullptr; });
 }
 
 bool ElementXML::openChild(XML* xml, const char* name) {
