@@ -212,8 +212,6 @@ private:
 
     // The count in the selected element's text; 0 for none or a negative one.
     static uint32 readCount(XML* xml);
-    // Appends the child to the selected element and selects it.
-    static bool openChild(XML* xml, const char* name);
     // The text goes into the selected element and is deleted.
     static void writeText(XML* xml, char* text);
     void writeLevels(XML* xml);

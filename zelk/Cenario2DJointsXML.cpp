@@ -1,5 +1,6 @@
 #include "zelk/Cenario2D.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/String.h"
 #include "zelk/XML.h"
 #include "zelk/physics2D/DistanceJoint2D.h"
@@ -8,7 +9,6 @@
 #include "zelk/physics2D/RevoluteJoint2D.h"
 #include "zelk/physics2D/RopeJoint2D.h"
 #include "zelk/physics2D/WheelJoint2D.h"
-#include "zelk/shape/ElementXML.h"
 
 #include <cmath>
 #include <cstdint>
@@ -24,7 +24,6 @@ using physics2D::PulleyJoint2D;
 using physics2D::RevoluteJoint2D;
 using physics2D::RopeJoint2D;
 using physics2D::WheelJoint2D;
-using shape::ElementXML;
 
 namespace {
 
@@ -323,7 +322,7 @@ void makeJoint(Cenario2D& scene, const JointElement& joint) {
 } // namespace
 
 void Cenario2D::writeEnd(XML* xml, const char* name, PhysicsPosition end) {
-    if (!openChild(xml, name)) {
+    if (!ElementXML::openChild(xml, name)) {
         return;
     }
     ElementXML::writeInteger(xml, "level", end.level);
@@ -341,7 +340,7 @@ void Cenario2D::writeEnd(XML* xml, const char* name, PhysicsPosition end) {
 // Joints whose objects are not both in the scene are left out; the count
 // still counts them.
 void Cenario2D::writeJoints(XML* xml) {
-    if (!openChild(xml, jointsName)) {
+    if (!ElementXML::openChild(xml, jointsName)) {
         return;
     }
     unsigned int count = world.getJointSize();

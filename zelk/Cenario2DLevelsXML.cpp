@@ -1,9 +1,9 @@
 #include "zelk/Cenario2DLevels.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/String.h"
 #include "zelk/XML.h"
 #include "zelk/physics2D/PhysicObjectOfElement.h"
-#include "zelk/shape/ElementXML.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +13,6 @@
 namespace zelk {
 
 using physics2D::PhysicObject2D;
-using shape::ElementXML;
 
 namespace {
 

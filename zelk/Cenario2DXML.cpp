@@ -1,15 +1,14 @@
 #include "zelk/Cenario2D.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/String.h"
 #include "zelk/XML.h"
-#include "zelk/shape/ElementXML.h"
 
 #include <cstdint>
 #include <set>
 
 namespace zelk {
 
-using shape::ElementXML;
 using tiles::TileMap2D;
 
 namespace {
@@ -31,10 +30,6 @@ uint32 Cenario2D::readCount(XML* xml) {
         return 0;
     }
     return count > UINT32_MAX ? UINT32_MAX : static_cast<uint32>(count);
-}
-
-bool Cenario2D::openChild(XML* xml, const char* name) {
-    return xml->addSelectedNextChild(name) && xml->selectLastChild();
 }
 
 void Cenario2D::writeText(XML* xml, char* text) {
@@ -65,7 +60,7 @@ bool Cenario2D::readFromXML(XML* xml, unsigned int id) {
 }
 
 void Cenario2D::writeLevels(XML* xml) {
-    if (!openChild(xml, levelsName)) {
+    if (!ElementXML::openChild(xml, levelsName)) {
         return;
     }
     writeText(xml, String::uint32ToStr(levels.size()));

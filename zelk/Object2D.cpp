@@ -1,14 +1,12 @@
 #include "zelk/Object2D.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/GU.h"
 #include "zelk/XML.h"
-#include "zelk/shape/ElementXML.h"
 
 #include <cstdio>
 
 namespace zelk {
-
-using shape::ElementXML;
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "zelk/animation/Frame.h"
 
-#include "zelk/animation/AnimationXML.h"
+#include "zelk/ElementXML.h"
 
 namespace zelk {
 namespace animation {
@@ -19,20 +19,20 @@ bool Frame::operator<(Frame other) {
 }
 
 bool Frame::writeToXML(XML* xml, unsigned int id) {
-    if (!xml || !xml::openNewElement(xml, "frame_", id)) {
+    if (!xml || !ElementXML::open(xml, "frame_", id)) {
         return false;
     }
-    xml::addFloat(xml, "second", second);
-    xml::closeElement(xml);
+    ElementXML::writeFloat(xml, "second", second);
+    ElementXML::close(xml);
     return true;
 }
 
 bool Frame::readFromXML(XML* xml, unsigned int id) {
-    if (!xml || !xml::openElement(xml, "frame_", id)) {
+    if (!xml || !ElementXML::select(xml, "frame_", id)) {
         return false;
     }
-    xml::readFloat(xml, "second", &second);
-    xml::closeElement(xml);
+    ElementXML::readFiniteFloatIfPresent(xml, "second", &second);
+    ElementXML::close(xml);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "zelk/animation/InterpolationGroup.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/String.h"
 #include "zelk/XML.h"
 #include "zelk/animation/AnimationXML.h"
@@ -118,7 +119,7 @@ bool InterpolationGroup::wrapOrStop(float range) {
 }
 
 bool InterpolationGroup::writeToXML(XML* xml, unsigned int id) {
-    if (!xml || !xml::openNewElement(xml, "anim_", id)) {
+    if (!xml || !ElementXML::open(xml, "anim_", id)) {
         return false;
     }
     xml::addLoop(xml, looping);
@@ -144,7 +145,7 @@ bool InterpolationGroup::writeToXML(XML* xml, unsigned int id) {
         static_cast<AnimationName*>(animationNames.getElementInPosition(position))
             ->writeToXML(xml, position);
     }
-    xml::closeElement(xml);
+    ElementXML::close(xml);
     return true;
 }
 
@@ -153,7 +154,7 @@ bool InterpolationGroup::readFromXML(XML* xml, unsigned int id) {
 }
 
 bool InterpolationGroup::openAnimationElement(XML* xml, unsigned int id) {
-    if (!xml || !xml::openElement(xml, "anim_", id)) {
+    if (!xml || !ElementXML::select(xml, "anim_", id)) {
         return false;
     }
     cleanAnimations();
@@ -174,7 +175,7 @@ void InterpolationGroup::closeAnimationElement(XML* xml) {
         }
         addNewAnimationName(clip.getName(), clip.start, clip.end);
     }
-    xml::closeElement(xml);
+    ElementXML::close(xml);
 }
 
 InterpolationLine* InterpolationGroup::newLineInterpolation() {

@@ -1,7 +1,7 @@
 #include "zelk/animation/LineAxis.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/TypeVec2.h"
-#include "zelk/animation/AnimationXML.h"
 #include "zelk/shape/Bezier2D.h"
 
 namespace zelk {
@@ -51,26 +51,28 @@ bool LineAxis::setCurve(bool* flag, bool curve, size2f32* p1, size2f32* p2) cons
 
 bool LineAxis::writeCurve(XML* xml, const char* prefix, unsigned int id, bool curve, size2f32 p1,
                           size2f32 p2) {
-    if (!curve || !xml::openNewElement(xml, prefix, id)) {
+    if (!curve || !ElementXML::open(xml, prefix, id)) {
         return false;
     }
-    xml::addFloat(xml, "p1W", p1.width);
-    xml::addFloat(xml, "p1H", p1.height);
-    xml::addFloat(xml, "p2W", p2.width);
-    xml::addFloat(xml, "p2H", p2.height);
-    xml::closeElement(xml);
+    ElementXML::writeFloat(xml, "p1W", p1.width);
+    ElementXML::writeFloat(xml, "p1H", p1.height);
+    ElementXML::writeFloat(xml, "p2W", p2.width);
+    ElementXML::writeFloat(xml, "p2H", p2.height);
+    ElementXML::close(xml);
     return true;
 }
 
 bool LineAxis::readCurve(XML* xml, const char* prefix, unsigned int id, bool* flag, size2f32* p1,
                          size2f32* p2) const {
-    if (!xml::openElement(xml, prefix, id)) {
+    if (!ElementXML::select(xml, prefix, id)) {
         return false;
     }
     setCurve(flag, true, p1, p2);
-    setControlPoint(p1, xml::floatOf(xml, "p1W"), xml::floatOf(xml, "p1H"));
-    setControlPoint(p2, xml::floatOf(xml, "p2W"), xml::floatOf(xml, "p2H"));
-    xml::closeElement(xml);
+    setControlPoint(p1, ElementXML::readFiniteFloat(xml, "p1W"),
+                    ElementXML::readFiniteFloat(xml, "p1H"));
+    setControlPoint(p2, ElementXML::readFiniteFloat(xml, "p2W"),
+                    ElementXML::readFiniteFloat(xml, "p2H"));
+    ElementXML::close(xml);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "zelk/animation/PathGroup.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/String.h"
 #include "zelk/XML.h"
 #include "zelk/animation/AnimationXML.h"
@@ -189,7 +190,7 @@ bool PathGroup::nearTarget(float value, float target) {
 }
 
 bool PathGroup::writeToXML(XML* xml, unsigned int id) {
-    if (!xml || !xml::openNewElement(xml, "pathAnim_", id)) {
+    if (!xml || !ElementXML::open(xml, "pathAnim_", id)) {
         return false;
     }
     xml::addLoop(xml, loop);
@@ -204,7 +205,7 @@ bool PathGroup::writeToXML(XML* xml, unsigned int id) {
             written++;
         }
     }
-    xml::closeElement(xml);
+    ElementXML::close(xml);
     return true;
 }
 
@@ -213,7 +214,7 @@ bool PathGroup::readFromXML(XML* xml, unsigned int id) {
 }
 
 bool PathGroup::openPathElement(XML* xml, unsigned int id) {
-    if (!xml || !xml::openElement(xml, "pathAnim_", id)) {
+    if (!xml || !ElementXML::select(xml, "pathAnim_", id)) {
         return false;
     }
     deleteFrames();
@@ -229,7 +230,7 @@ void PathGroup::closePathElement(XML* xml) {
         }
         addNewAnimationName(clip.getName(), positionOf(clip.start), positionOf(clip.end));
     }
-    xml::closeElement(xml);
+    ElementXML::close(xml);
 }
 
 Frame* PathGroup::newFrame() {

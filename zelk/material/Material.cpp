@@ -1,5 +1,6 @@
 #include "zelk/material/Material.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/GU.h"
 #include "zelk/GU_GLSL.h"
 #include "zelk/String.h"
@@ -24,6 +25,8 @@ const int colourCount = 5;
 const char* const colourNames[colourCount] = {"ambient", "diffuse", "specular", "emission",
                                               "shininess"};
 const char* const valueNames[4] = {"value0", "value1", "value2", "value3"};
+const char* const elementPrefix = "material_";
+const char* const texturePrefix = "texture_";
 
 void setColour(float* colour, float r, float g, float b, float a) {
     colour[0] = r;
@@ -34,22 +37,6 @@ void setColour(float* colour, float r, float g, float b, float a) {
 
 void copyColour(float* to, const float* from) {
     setColour(to, from[0], from[1], from[2], from[3]);
-}
-
-// "<prefix><number>" as a new text, null when it cannot be made.
-char* numberedName(const char* prefix, int64 number) {
-    char* digits = String::int64ToStr(number);
-    char* text = digits ? String::strCat(prefix, digits) : nullptr;
-    delete[] digits;
-    return text;
-}
-
-// Back to the node that holds the material element; when that is the
-// document itself, nothing is selected, as on entry.
-void leaveMaterialElement(XML* xml) {
-    if (!xml->selectFather()) {
-        xml->cleanSelected();
-    }
 }
 
 } // namespace
@@ -340,15 +327,11 @@ void Material::drawEnd() {
     drawEndWithTexture();
 }
 
+// The material's element and its texture elements are selected by name once
+// added, so each is the first of its number under its node.
 bool Material::writeToXML(XML* xml, unsigned int id) {
-    if (!xml) {
-        return false;
-    }
-    char* elementName = numberedName("material_", id);
-    bool opened =
-        elementName && xml->addSelectedNextChild(elementName) && xml->selectChild(elementName);
-    delete[] elementName;
-    if (!opened) {
+    if (!xml || !ElementXML::add(xml, elementPrefix, id) ||
+        !ElementXML::select(xml, elementPrefix, id)) {
         return false;
     }
     float* colours[colourCount] = {ambient, diffuse, specular, emission, shininess};
@@ -357,36 +340,25 @@ bool Material::writeToXML(XML* xml, unsigned int id) {
             continue;
         }
         for (int v = 0; v < 4; v++) {
-            char* value = String::float32ToStr(colours[c][v]);
-            xml->addSelectedNextAttribute(valueNames[v], value);
-            delete[] value;
+            ElementXML::writeFloat(xml, valueNames[v], colours[c][v]);
         }
         xml->selectFather();
     }
     for (uint8 slot = 0; slot < textureSlots; slot++) {
         char* fileName = textures[slot] ? textureList.getTextureName(textures[slot]) : nullptr;
-        char* childName = fileName ? numberedName("texture_", slot) : nullptr;
-        if (childName && xml->addSelectedNextChild(childName) && xml->selectChild(childName)) {
+        if (fileName && ElementXML::add(xml, texturePrefix, slot) &&
+            ElementXML::select(xml, texturePrefix, slot)) {
             xml->setSelectedString(fileName);
-            char* filter = String::uint32ToStr(textureList.getTextureFilter(textures[slot]));
-            xml->addSelectedNextAttribute("filter", filter);
-            delete[] filter;
+            ElementXML::writeInteger(xml, "filter", textureList.getTextureFilter(textures[slot]));
             xml->selectFather();
         }
-        delete[] childName;
     }
-    leaveMaterialElement(xml);
+    ElementXML::close(xml);
     return true;
 }
 
 bool Material::readFromXML(XML* xml, unsigned int id) {
-    if (!xml) {
-        return false;
-    }
-    char* elementName = numberedName("material_", id);
-    bool opened = elementName && xml->selectChild(elementName);
-    delete[] elementName;
-    if (!opened) {
+    if (!xml || !ElementXML::select(xml, elementPrefix, id)) {
         return false;
     }
     float* colours[colourCount] = {ambient, diffuse, specular, emission, shininess};
@@ -395,27 +367,23 @@ bool Material::readFromXML(XML* xml, unsigned int id) {
             continue;
         }
         for (int v = 0; v < 4; v++) {
-            colours[c][v] =
-                String::strToFloat32(xml->getSelectedAttributeValueByName(valueNames[v]));
+            colours[c][v] = ElementXML::readFloat(xml, valueNames[v]);
         }
         xml->selectFather();
     }
     removeAllTextures();
     for (uint8 slot = 0; slot < textureSlots; slot++) {
-        char* childName = numberedName("texture_", slot);
-        if (childName && xml->selectChild(childName)) {
-            char* fileName = String::strCopyWithFilter(xml->getSelectedString(), "\t\n");
+        if (ElementXML::select(xml, texturePrefix, slot)) {
+            char* fileName = ElementXML::filteredText(xml);
             if (fileName) {
-                uint32 filter = static_cast<uint32>(
-                    String::strToInt64(xml->getSelectedAttributeValueByName("filter")));
+                uint32 filter = static_cast<uint32>(ElementXML::readInteger(xml, "filter"));
                 loadTexture(fileName, slot, filter);
             }
             delete[] fileName;
             xml->selectFather();
         }
-        delete[] childName;
     }
-    leaveMaterialElement(xml);
+    ElementXML::close(xml);
     return true;
 }
 

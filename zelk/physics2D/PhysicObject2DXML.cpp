@@ -1,27 +1,15 @@
 #include "zelk/physics2D/PhysicObject2D.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/String.h"
 #include "zelk/XML.h"
-#include "zelk/shape/ElementXML.h"
-
-#include <cstdio>
 
 namespace zelk {
 namespace physics2D {
 
-using shape::ElementXML;
-
 namespace {
 
 const char* const elementPrefix = "physicObject_";
-
-// "<prefix><position>" into a buffer large enough for any 32-bit position.
-struct GroupName {
-    GroupName(const char* prefix, unsigned int position) {
-        std::snprintf(text, sizeof(text), "%s%u", prefix, position);
-    }
-    char text[24];
-};
 
 void writeFlag(XML* xml, const char* name, bool value) {
     xml->addSelectedNextAttribute(name, value ? "true" : "false");
@@ -34,12 +22,13 @@ bool readFlag(XML* xml, const char* name) {
 // A child element holding one attribute per group, in ascending order.
 void writeGroups(XML* xml, const char* element, const char* prefix,
                  vector::BinaryTree<unsigned int>& groups) {
-    if (!xml->addSelectedNextChild(element) || !xml->selectLastChild()) {
+    if (!ElementXML::openChild(xml, element)) {
         return;
     }
     for (unsigned int position = 0; position < groups.size(); position++) {
-        ElementXML::writeInteger(xml, GroupName(prefix, position).text,
-                                 groups.getElementInPosition(position));
+        char* name = ElementXML::numberedName(prefix, position);
+        ElementXML::writeInteger(xml, name, groups.getElementInPosition(position));
+        delete[] name;
     }
     ElementXML::close(xml);
 }
@@ -52,12 +41,14 @@ void readGroups(XML* xml, const char* element, const char* prefix,
     if (!xml->selectChild(element)) {
         return;
     }
-    for (unsigned int position = 0;; position++) {
-        GroupName name(prefix, position);
-        if (!xml->getSelectedAttributeValueByName(name.text)) {
-            break;
+    bool present = true;
+    for (unsigned int position = 0; present; position++) {
+        char* name = ElementXML::numberedName(prefix, position);
+        present = xml->haveSelectedAttribute(name);
+        if (present) {
+            groups.add(static_cast<unsigned int>(ElementXML::readInteger(xml, name)));
         }
-        groups.add(static_cast<unsigned int>(ElementXML::readInteger(xml, name.text)));
+        delete[] name;
     }
     ElementXML::close(xml);
 }

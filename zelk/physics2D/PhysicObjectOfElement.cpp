@@ -1,12 +1,10 @@
 #include "zelk/physics2D/PhysicObjectOfElement.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/physics2D/KinematicSensor2D.h"
-#include "zelk/shape/ElementXML.h"
 
 namespace zelk {
 namespace physics2D {
-
-using shape::ElementXML;
 
 namespace {
 

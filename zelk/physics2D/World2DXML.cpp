@@ -1,12 +1,10 @@
+#include "zelk/ElementXML.h"
 #include "zelk/XML.h"
 #include "zelk/physics2D/PhysicObjectOfElement.h"
 #include "zelk/physics2D/World2D.h"
-#include "zelk/shape/ElementXML.h"
 
 namespace zelk {
 namespace physics2D {
-
-using shape::ElementXML;
 
 namespace {
 
@@ -26,7 +24,7 @@ bool World2D::writeToXML(XML* xml, unsigned int id) {
 }
 
 void World2D::writeSection(XML* xml, const char* name, treeObjects& tree) {
-    if (!xml->addSelectedNextChild(name) || !xml->selectLastChild()) {
+    if (!ElementXML::openChild(xml, name)) {
         return;
     }
     std::vector<PhysicObject2D*> objects = tree.getObjects();

@@ -1,7 +1,7 @@
 #include "zelk/shape/Mesh2D.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/XML.h"
-#include "zelk/shape/ElementXML.h"
 
 namespace zelk {
 namespace shape {

@@ -1,7 +1,7 @@
 #include "zelk/shape/Polygon2DList.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/XML.h"
-#include "zelk/shape/ElementXML.h"
 #include "zelk/shape/Lines2D.h"
 #include "zelk/shape/Rectangle2D.h"
 

@@ -1,9 +1,9 @@
 #include "zelk/shape/Polygon2D.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/String.h"
 #include "zelk/XML.h"
 #include "zelk/animation/Interpolation1DGroup.h"
-#include "zelk/shape/ElementXML.h"
 #include "zelk/shape/Vertex2DAnimatedUV.h"
 
 #include <vector>
@@ -57,14 +57,14 @@ bool Polygon2D::writeToXML(XML* xml, unsigned int id) {
             vertex->writeToXML(k, xml);
         }
     }
-    if (xml->addSelectedNextChild("uvFrames") && xml->selectChild("uvFrames")) {
+    if (ElementXML::openChild(xml, "uvFrames")) {
         ElementXML::writeFloat(xml, "framesX", static_cast<float32>(frames.x));
         ElementXML::writeFloat(xml, "framesY", static_cast<float32>(frames.y));
         ElementXML::writeFloat(xml, "frameUsingX", static_cast<float32>(frameUsing.x));
         ElementXML::writeFloat(xml, "frameUsingY", static_cast<float32>(frameUsing.y));
         xml->selectFather();
     }
-    if (xml->addSelectedNextChild("transformation") && xml->selectChild("transformation")) {
+    if (ElementXML::openChild(xml, "transformation")) {
         ElementXML::writeFloat(xml, "translateX", translate.x);
         ElementXML::writeFloat(xml, "translateY", translate.y);
         ElementXML::writeFloat(xml, "scaleW", getScale().width);
@@ -72,7 +72,7 @@ bool Polygon2D::writeToXML(XML* xml, unsigned int id) {
         ElementXML::writeFloat(xml, "angle", getAngle());
         xml->selectFather();
     }
-    if (xml->addSelectedNextChild("physics") && xml->selectChild("physics")) {
+    if (ElementXML::openChild(xml, "physics")) {
         ElementXML::writeFloat(xml, "density", density);
         ElementXML::writeFloat(xml, "friction", friction);
         ElementXML::writeFloat(xml, "restitution", restitution);

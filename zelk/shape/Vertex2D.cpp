@@ -1,8 +1,8 @@
 #include "zelk/shape/Vertex2D.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/GU.h"
 #include "zelk/XML.h"
-#include "zelk/shape/ElementXML.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #include "zelk/shape/Vertex2DAnimatedUV.h"
 
-#include "zelk/shape/ElementXML.h"
+#include "zelk/ElementXML.h"
 
 #include <cstdio>
 

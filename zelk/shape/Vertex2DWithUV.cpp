@@ -1,7 +1,7 @@
 #include "zelk/shape/Vertex2DWithUV.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/GU.h"
-#include "zelk/shape/ElementXML.h"
 
 #include <cstdio>
 

@@ -1,17 +1,15 @@
 #include "zelk/tiles/Tile2D.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/XML.h"
 #include "zelk/physics2D/DynamicObject2D.h"
 #include "zelk/physics2D/KinematicObject2D.h"
 #include "zelk/physics2D/StaticObject2D.h"
-#include "zelk/shape/ElementXML.h"
 #include "zelk/shape/Quadrangle2D.h"
 #include "zelk/shape/Rectangle2D.h"
 
 namespace zelk {
 namespace tiles {
-
-using shape::ElementXML;
 
 Tile2D::Tile2D()
     : object(), physicsObject(nullptr), savedSize(), defaultPhysicsPolygon(false), mesh() {

@@ -1,6 +1,6 @@
+#include "zelk/ElementXML.h"
 #include "zelk/String.h"
 #include "zelk/XML.h"
-#include "zelk/shape/ElementXML.h"
 #include "zelk/tiles/TileMap2D.h"
 
 #include <algorithm>
@@ -10,8 +10,6 @@
 
 namespace zelk {
 namespace tiles {
-
-using shape::ElementXML;
 
 bool TileMap2D::writeToXML(XML* xml, unsigned int id) {
     if (!xml || !ElementXML::open(xml, "tileMap_", id)) {
@@ -35,7 +33,7 @@ bool TileMap2D::writeToXML(XML* xml, unsigned int id) {
             }
         }
         char* text = String::vecUint32toStr(values.data(), static_cast<uint32>(values.size()));
-        if (xml->addSelectedNextChild("tileMap") && xml->selectLastChild()) {
+        if (ElementXML::openChild(xml, "tileMap")) {
             xml->setSelectedString(text);
             ElementXML::close(xml);
         }

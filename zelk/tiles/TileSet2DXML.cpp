@@ -1,7 +1,7 @@
 #include "zelk/tiles/TileSet2D.h"
 
+#include "zelk/ElementXML.h"
 #include "zelk/XML.h"
-#include "zelk/shape/ElementXML.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,8 +9,6 @@
 
 namespace zelk {
 namespace tiles {
-
-using shape::ElementXML;
 
 namespace {
 
@@ -47,8 +45,8 @@ bool TileSet2D::writeToXML(XML* xml, unsigned int id) {
     }
     for (unsigned int at = 0; at < tiles.size(); at++) {
         Tile2D* tile = tiles.get(at);
-        if (tile && animatedTiles.haveElement(tile) && ElementXML::open(xml, "anim_", at + 1)) {
-            ElementXML::close(xml);
+        if (tile && animatedTiles.haveElement(tile)) {
+            ElementXML::add(xml, "anim_", at + 1);
         }
     }
     ElementXML::close(xml);

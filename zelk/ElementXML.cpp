@@ -1,39 +1,72 @@
-#include "zelk/shape/ElementXML.h"
+#include "zelk/ElementXML.h"
 
 #include "zelk/String.h"
 #include "zelk/XML.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace zelk {
-namespace shape {
 
 namespace {
 
-// "<prefix><number>" as a new text, null when it cannot be made.
-char* numberedName(const char* prefix, int64 number) {
+float32 finite(float32 value) {
+    return std::isfinite(value) ? value : 0;
+}
+
+// What act answers for the name "<prefix><number>"; false when the name
+// cannot be made.
+template <typename Act> bool withName(const char* prefix, int64 number, Act act) {
+    char* name = ElementXML::numberedName(prefix, number);
+    bool done = name && act(name);
+    delete[] name;
+    return done;
+}
+
+} // namespace
+
+char* ElementXML::numberedName(const char* prefix, int64 number) {
     char* digits = String::int64ToStr(number);
     char* name = digits ? String::strCat(prefix, digits) : nullptr;
     delete[] digits;
     return name;
 }
 
-} // namespace
-
 bool ElementXML::open(XML* xml, const char* prefix, int64 number) {
-    char* name = numberedName(prefix, number);
     bool hadSelection = xml->haveSelected();
-    bool opened = name && xml->addSelectedNextChild(name) &&
-                  (hadSelection ? xml->selectLastChild() : xml->selectChild(name));
-    delete[] name;
-    return opened;
+    return withName(prefix, number, [&](char* name) {
+        return xml->addSelectedNextChild(name) &&
+               (hadSelection ? xml->selectLastChild() : xml->selectChild(name));
+    });
+}
+
+bool ElementXML::add(XML* xml, const char* prefix, int64 number) {
+    return withName(prefix, number, [xml](char* name) { return xml->addSelectedNextChild(name); });
+}
+
+bool ElementXML::reopen(XML* xml, const char* prefix, int64 number) {
+    return withName(prefix, number, [xml](char* name) {
+        if (!xml->haveSelected()) {
+            return xml->selectChild(name) != nullptr;
+        }
+        if (!xml->selectLastChild()) {
+            return false;
+        }
+        if (String::strCompare(xml->getSelectedName(), name)) {
+            return true;
+        }
+        close(xml);
+        return false;
+    });
 }
 
 bool ElementXML::select(XML* xml, const char* prefix, int64 number) {
-    char* name = numberedName(prefix, number);
-    bool selected = name && xml->selectChild(name);
-    delete[] name;
-    return selected;
+    return withName(prefix, number,
+                    [xml](char* name) { return xml->selectChild(name) != nullptr; });
+}
+
+bool ElementXML::openChild(XML* xml, const char* name) {
+    return xml->addSelectedNextChild(name) && xml->selectLastChild();
 }
 
 void ElementXML::close(XML* xml) {
@@ -66,6 +99,17 @@ void ElementXML::readFloatIfPresent(XML* xml, const char* name, float32* value) 
     char* text = xml->getSelectedAttributeValueByName(name);
     if (text) {
         *value = String::strToFloat32(text);
+    }
+}
+
+float32 ElementXML::readFiniteFloat(XML* xml, const char* name) {
+    return finite(readFloat(xml, name));
+}
+
+void ElementXML::readFiniteFloatIfPresent(XML* xml, const char* name, float32* value) {
+    char* text = xml->getSelectedAttributeValueByName(name);
+    if (text) {
+        *value = finite(String::strToFloat32(text));
     }
 }
 
@@ -109,5 +153,4 @@ bool ElementXML::numberOf(const char* name, const char* prefix, uint32 limit, ui
     return true;
 }
 
-} // namespace shape
 } // namespace zelk

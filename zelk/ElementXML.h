@@ -1,5 +1,5 @@
-#ifndef ZELK_SHAPE_ELEMENTXML_H
-#define ZELK_SHAPE_ELEMENTXML_H
+#ifndef ZELK_ELEMENTXML_H
+#define ZELK_ELEMENTXML_H
 
 #include "zelk/TypeVars.h"
 
@@ -9,22 +9,32 @@ namespace zelk {
 
 class XML;
 
-namespace shape {
-
-// What the XML forms of vertices, polygons, lists and placed objects share:
-// elements named by a prefix and a number in decimal ("polygon_3"),
-// attributes written as numbers, and the walk that finds which numbered
-// elements a document really holds.
+// What the XML forms of the engine's saveable objects share: elements named
+// by a prefix and a number in decimal ("polygon_3"), attributes written as
+// numbers, and the walk that finds which numbered elements a document really
+// holds.
 //
 // Every operation takes a non-null cursor; the callers test it first.
 class ElementXML {
 public:
+    // "<prefix><number>" as a new text the caller deletes; null when it
+    // cannot be made.
+    static char* numberedName(const char* prefix, int64 number);
+
     // Appends the element "<prefix><number>" to the selected node and selects
     // it, the new one even when an older element has the same name. False,
     // with the cursor where it was, when it cannot be added.
     static bool open(XML* xml, const char* prefix, int64 number);
+    // Appends the element without selecting it.
+    static bool add(XML* xml, const char* prefix, int64 number);
+    // Selects again the element that open appended last to the selected
+    // node; false, with the cursor where it was, when the last child has
+    // another name.
+    static bool reopen(XML* xml, const char* prefix, int64 number);
     // Selects the first child "<prefix><number>"; false when there is none.
     static bool select(XML* xml, const char* prefix, int64 number);
+    // Appends the child of that name to the selected element and selects it.
+    static bool openChild(XML* xml, const char* name);
     // Back to the parent of the selected element; a top-level element leaves
     // nothing selected, as before it was opened in an empty document.
     static void close(XML* xml);
@@ -38,6 +48,10 @@ public:
     static int64 readInteger(XML* xml, const char* name);
     // Replaces the value only when the attribute is present.
     static void readFloatIfPresent(XML* xml, const char* name, float32* value);
+    // The same, with text that is no finite number ("nan", "inf", "1e99")
+    // read as 0, for values that must stay finite.
+    static float32 readFiniteFloat(XML* xml, const char* name);
+    static void readFiniteFloatIfPresent(XML* xml, const char* name, float32* value);
 
     // The selected element's text without tabs and line feeds; a new text
     // the caller deletes, null when nothing remains.
@@ -56,7 +70,6 @@ public:
     static bool numberOf(const char* name, const char* prefix, uint32 limit, uint32* number);
 };
 
-} // namespace shape
 } // namespace zelk
 
 #endif
