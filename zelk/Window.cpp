@@ -4,6 +4,7 @@
 #include "zelk/WindowEventsLoader.h"
 #include "zelk/WindowSystemInput.h"
 #include "zelk/platform/DisplayHold.h"
+#include "zelk/platform/GLDriver.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Window/Event.hpp>
@@ -79,6 +80,8 @@ bool Window::createWindow(unsigned int width, unsigned int height, char* title, 
     if (!renderWindow->isOpen()) {
         return false;
     }
+    // The driver stays for the leak check at exit, after the window closed.
+    platform::keepGLDriverLoaded();
     // A new context starts with the model-view matrix selected; this brings
     // the matrix GU remembers in line with it.
     GU::guUseMatrix(modelViewMatrix);
