@@ -1,5 +1,7 @@
 #include "zelk/WindowSystemInput.h"
 
+#include "zelk/platform/InputDevices.h"
+
 #include <SFML/Window/Keyboard.hpp>
 #include <SFML/Window/Mouse.hpp>
 #include <SFML/Window/Window.hpp>
@@ -22,13 +24,25 @@ vec2i32 SFMLWindowInput::getMouseDesktopPosition() {
 }
 
 bool SFMLWindowInput::isKeyDown(int key) {
-    return key >= 0 && key < sf::Keyboard::KeyCount &&
-           sf::Keyboard::isKeyPressed(static_cast<sf::Keyboard::Key>(key));
+    if (key < 0 || key >= sf::Keyboard::KeyCount) {
+        return false;
+    }
+    if (devices && !keysAsked) {
+        keysAsked = true;
+        keysMayBeDown = devices->anyKeyDown();
+    }
+    return keysMayBeDown && sf::Keyboard::isKeyPressed(static_cast<sf::Keyboard::Key>(key));
 }
 
 bool SFMLWindowInput::isMouseButtonDown(int button) {
-    return button >= 0 && button < sf::Mouse::ButtonCount &&
-           sf::Mouse::isButtonPressed(static_cast<sf::Mouse::Button>(button));
+    if (button < 0 || button >= sf::Mouse::ButtonCount) {
+        return false;
+    }
+    if (devices && !buttonsAsked) {
+        buttonsAsked = true;
+        buttonsMayBeDown = devices->anyButtonDown();
+    }
+    return buttonsMayBeDown && sf::Mouse::isButtonPressed(static_cast<sf::Mouse::Button>(button));
 }
 
 } // namespace zelk
