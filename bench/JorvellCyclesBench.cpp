@@ -1,0 +1,72 @@
+// Memory over ten level cycles driven in one process, in the game's window
+// on the X display: title, PLAY, the level for a number of frames, its end,
+// and the title again. The resident size (VmRSS) after each cycle is given as
+// the counters rss_cycleN_kib; growth_2_to_10_pct is cycle 10 against cycle 2
+// (the goal: within 1 %). Built with -DZELK_SANITIZE=ON, LeakSanitizer checks
+// at the program's end that nothing of the cycles is left behind.
+//
+//   xvfb-run -a -s "-screen 0 1280x1024x24" ./JorvellCyclesBench
+#include "JorvellBench.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+const int cycles = 10;
+const int levelFrames = 120;
+const int titleFrames = 10;
+
+// The resident size of this process in KiB, or 0 when unknown.
+double residentKiB() {
+    std::ifstream status("/proc/self/status");
+    std::string field;
+    while (status >> field) {
+        if (field == "VmRSS:") {
+            double kib = 0.0;
+            status >> kib;
+            return kib;
+        }
+    }
+    return 0.0;
+}
+
+void TenLevelCycles(benchmark::State& state) {
+    zelk::Window window;
+    if (!jorvellbench::enterDataFolder() || !jorvellbench::openWindow(window)) {
+        state.SkipWithError("no data folder or no X display");
+        return;
+    }
+    JorvellControlView control;
+    jorvellbench::showControl(window, control);
+    std::vector<double> resident;
+    for (auto _ : state) {
+        for (int cycle = 1; cycle <= cycles; cycle++) {
+            jorvellbench::startLevel(window, control);
+            for (int i = 0; i < levelFrames; i++) {
+                jorvellbench::frame(window);
+            }
+            control.gameplayScreen.ended = true;
+            for (int i = 0; i < titleFrames; i++) {
+                jorvellbench::frame(window);
+            }
+            if (control.screenState != 1) {
+                state.SkipWithError("the level did not end on the title");
+                return;
+            }
+            resident.push_back(residentKiB());
+        }
+    }
+    for (size_t i = 0; i < resident.size(); i++) {
+        state.counters["rss_cycle" + std::to_string(i + 1) + "_kib"] = resident[i];
+    }
+    if (resident.size() >= 10 && resident[1] > 0.0) {
+        state.counters["growth_2_to_10_pct"] = 100.0 * (resident[9] - resident[1]) / resident[1];
+    }
+}
+
+} // namespace
+
+BENCHMARK(TenLevelCycles)->Unit(benchmark::kMillisecond)->Iterations(1);
