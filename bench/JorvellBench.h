@@ -10,6 +10,7 @@
 #include "zelk/TypeColor.h"
 #include "zelk/TypeRect.h"
 #include "zelk/Window.h"
+#include "zelk/platform/Memory.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -18,10 +19,11 @@
 
 namespace jorvellbench {
 
-// Works in the game's data folder, with sound going nowhere; false when the
-// folder is missing.
+// Works in the game's data folder, with sound going nowhere and memory held
+// as main holds it; false when the folder is missing.
 inline bool enterDataFolder() {
     setenv("ALSOFT_DRIVERS", "null", 0);
+    zelk::platform::returnLargeBlocksToSystem();
     std::error_code error;
     std::filesystem::current_path(JORVELL_DATA_DIR, error);
     return !error;
