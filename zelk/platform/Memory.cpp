@@ -7,7 +7,7 @@ namespace platform {
 
 void returnLargeBlocksToSystem() {
     // Setting the threshold also stops the library from moving it.
-    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 }
 
 } // namespace platform

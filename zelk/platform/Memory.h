@@ -4,7 +4,7 @@
 namespace zelk {
 namespace platform {
 
-// From now on blocks of 1 MiB and more are mapped on their own and go back
+// From now on blocks of 256 KiB and more are mapped on their own and go back
 // to the system as soon as they are freed. Left to itself the C library
 // raises that threshold after the first such block is freed, and the large
 // blocks a program makes and frees over and over (decoded pictures, texture
