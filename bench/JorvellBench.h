@@ -12,6 +12,8 @@
 #include "zelk/Window.h"
 #include "zelk/platform/Memory.h"
 
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -33,6 +35,16 @@ inline bool enterDataFolder() {
 // without a display.
 inline bool openWindow(zelk::Window& window) {
     return window.createWindow(800, 600, "Jorvell", 5);
+}
+
+// The data folder entered and the game's window open; otherwise the
+// benchmark is skipped and the answer is false.
+inline bool openGame(benchmark::State& state, zelk::Window& window) {
+    if (enterDataFolder() && openWindow(window)) {
+        return true;
+    }
+    state.SkipWithError("no data folder or no X display");
+    return false;
 }
 
 // The game's root view in the window, as main places it.

@@ -56,8 +56,7 @@ void report(benchmark::State& state, const std::string& name, const char* growth
 
 void TenLevelCycles(benchmark::State& state) {
     zelk::Window window;
-    if (!jorvellbench::enterDataFolder() || !jorvellbench::openWindow(window)) {
-        state.SkipWithError("no data folder or no X display");
+    if (!jorvellbench::openGame(state, window)) {
         return;
     }
     JorvellControlView control;

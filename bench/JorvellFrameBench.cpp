@@ -30,8 +30,7 @@ const int warmUpFrames = 30;
 
 void gameplayFrames(benchmark::State& state, bool walking) {
     zelk::Window window;
-    if (!jorvellbench::enterDataFolder() || !jorvellbench::openWindow(window)) {
-        state.SkipWithError("no data folder or no X display");
+    if (!jorvellbench::openGame(state, window)) {
         return;
     }
     JorvellControlView control;
@@ -116,8 +115,7 @@ void LevelDocumentRead(benchmark::State& state) {
 // the player placed, the music opened; and all of it taken down again.
 void LevelLoadAndUnload(benchmark::State& state) {
     zelk::Window window;
-    if (!jorvellbench::enterDataFolder() || !jorvellbench::openWindow(window)) {
-        state.SkipWithError("no data folder or no X display");
+    if (!jorvellbench::openGame(state, window)) {
         return;
     }
     JorvellGameplay gameplay;

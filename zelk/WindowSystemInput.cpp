@@ -23,26 +23,25 @@ vec2i32 SFMLWindowInput::getMouseDesktopPosition() {
     return vec2i32(position.x, position.y);
 }
 
+bool SFMLWindowInput::mayBeDown(bool& asked, bool& answer,
+                                bool (platform::InputDevices::*question)()) {
+    if (devices && !asked) {
+        asked = true;
+        answer = (devices->*question)();
+    }
+    return answer;
+}
+
 bool SFMLWindowInput::isKeyDown(int key) {
-    if (key < 0 || key >= sf::Keyboard::KeyCount) {
-        return false;
-    }
-    if (devices && !keysAsked) {
-        keysAsked = true;
-        keysMayBeDown = devices->anyKeyDown();
-    }
-    return keysMayBeDown && sf::Keyboard::isKeyPressed(static_cast<sf::Keyboard::Key>(key));
+    return key >= 0 && key < sf::Keyboard::KeyCount &&
+           mayBeDown(keysAsked, keysMayBeDown, &platform::InputDevices::anyKeyDown) &&
+           sf::Keyboard::isKeyPressed(static_cast<sf::Keyboard::Key>(key));
 }
 
 bool SFMLWindowInput::isMouseButtonDown(int button) {
-    if (button < 0 || button >= sf::Mouse::ButtonCount) {
-        return false;
-    }
-    if (devices && !buttonsAsked) {
-        buttonsAsked = true;
-        buttonsMayBeDown = devices->anyButtonDown();
-    }
-    return buttonsMayBeDown && sf::Mouse::isButtonPressed(static_cast<sf::Mouse::Button>(button));
+    return button >= 0 && button < sf::Mouse::ButtonCount &&
+           mayBeDown(buttonsAsked, buttonsMayBeDown, &platform::InputDevices::anyButtonDown) &&
+           sf::Mouse::isButtonPressed(static_cast<sf::Mouse::Button>(button));
 }
 
 } // namespace zelk

@@ -49,6 +49,9 @@ public:
     bool isMouseButtonDown(int button) override;
 
 private:
+    // The devices' answer to the question, asked once; true without devices.
+    bool mayBeDown(bool& asked, bool& answer, bool (platform::InputDevices::*question)());
+
     sf::Window& window;
     platform::InputDevices* devices;
     bool keysAsked;
