@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: first a plain build,
-# then one under AddressSanitizer and UndefinedBehaviorSanitizer.
+# then one under AddressSanitizer and UndefinedBehaviorSanitizer, then every
+# fuzz target for a short run from its seeds.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -27,3 +28,5 @@ run_ctest build
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DZELK_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
 run_ctest build-asan
+
+ZELK_FUZZ_JOBS="$jobs" bash fuzz/run.sh --fresh 2000

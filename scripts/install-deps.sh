@@ -8,7 +8,8 @@ packages=(
   libsfml-dev libbox2d-dev libglew-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libxtst-dev libxdamage-dev
   libpugixml-dev libsqlite3-dev libjpeg-dev
   fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth xdotool imagemagick
+  clang libclang-rt-14-dev
 )
 
 missing=()

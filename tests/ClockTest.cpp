@@ -172,7 +172,10 @@ TEST(ClockTest, FrameLimiterRestartsAfterALongFrame) {
     sleepFor(20000);
     long long call = Time::getMicrosecondsReal();
     EXPECT_FALSE(limiter.waitForFPS());
-    EXPECT_LE(limiter.getMicroseconds(), Time::getMicrosecondsReal() - call);
+    // The limiter is read first: the two operands of a comparison may be
+    // evaluated in either order.
+    unsigned int sinceRestart = limiter.getMicroseconds();
+    EXPECT_LE(sinceRestart, Time::getMicrosecondsReal() - call);
 }
 
 } // namespace

@@ -210,6 +210,28 @@ TEST(JPEG, HugeDimensionsInTheHeaderAnswerFalse) {
     }
 }
 
+// A 736-byte stream whose header claimed 36000 x 36000 pixels had the decoder
+// ask for a 3.9 GB frame before it read any coded data. An arithmetic-coded
+// stream may even end early by the rules (the decoder fills in zeros), so
+// such a header decoded into a frame of made-up pixels.
+TEST(JPEG, HeadersClaimingMorePixelsThanTheStreamCanHoldAnswerFalse) {
+    Bytes jpeg = encodeJPEG(gradient(16, 16, 3), 16, 16, 3);
+    std::size_t at = zelk::test::frameHeightOffset(jpeg);
+    ASSERT_NE(at, 0u);
+    ASSERT_EQ(jpeg[at - 5], 0xFFu);
+    for (unsigned char frameMarker : {0xC0, 0xC9}) {
+        Bytes claiming = jpeg;
+        claiming[at - 4] = frameMarker;
+        for (std::size_t side = at; side < at + 4; side += 2) {
+            claiming[side] = 4096 >> 8;
+            claiming[side + 1] = 4096 & 0xFF;
+        }
+        DecoderJPEG decoder;
+        EXPECT_FALSE(decoder.decode(claiming.data(), sizeOf(claiming)));
+        EXPECT_EQ(decoder.getFrame(), nullptr);
+    }
+}
+
 TEST(JPEGFiles, EncodeToFileWritesTheStreamAndReleasesIt) {
     zelk::test::TempDir dir;
     std::string path = dir.file("out.jpg");

@@ -122,16 +122,20 @@ TEST(WorldDocument, SectionsNumberTheirObjectsFromZeroAndObjectsReturnToTheirTyp
     World2D read;
     ASSERT_TRUE(read.readFromXML(&document.xml, 7));
     EXPECT_EQ(2u, read.getDynamicObjectsSize());
-    // A kinematic sensor comes back as a static sensor.
-    EXPECT_EQ(1u, read.getKinematicObjectsSize());
-    ASSERT_EQ(3u, read.getStaticObjectsSize());
+    // Each sensor comes back as the kind that wrote it.
+    ASSERT_EQ(2u, read.getKinematicObjectsSize());
+    ASSERT_EQ(2u, read.getStaticObjectsSize());
     int sensors = 0;
-    for (unsigned int i = 0; i < 3; i++) {
+    for (unsigned int i = 0; i < 2; i++) {
         StaticSensor2D* readSensor =
             dynamic_cast<StaticSensor2D*>(read.getStaticObjectInPosition(i));
         if (readSensor) {
             sensors++;
+            EXPECT_EQ(nullptr, dynamic_cast<KinematicSensor2D*>(readSensor));
             EXPECT_EQ(0u, readSensor->getActivateSize());
+        }
+        if (dynamic_cast<KinematicSensor2D*>(read.getKinematicObjectInPosition(i))) {
+            sensors++;
         }
     }
     EXPECT_EQ(2, sensors);

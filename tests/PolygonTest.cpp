@@ -404,11 +404,48 @@ TEST(Polygon, HostileCountsAreRefusedWithoutMakingVertices) {
     EXPECT_EQ(polygon.getVertexPosition(0), vec2f32(9.f, 9.f));
     EXPECT_FALSE(polygon.readFromXML(&xml, 6));
 
-    // The largest count is made; an unknown text leaves the markers.
+    // The largest count is taken as far as the element backs it; an unknown
+    // text leaves the markers.
     ASSERT_TRUE(polygon.readFromXML(&xml, 5));
-    EXPECT_EQ(polygon.getVertexCount(), 65536u);
+    EXPECT_EQ(polygon.getVertexCount(), 64u);
     EXPECT_FALSE(polygon.isCircle());
     EXPECT_FALSE(polygon.readFromXML(nullptr, 5));
+}
+
+// A 1902-byte mesh document of 40 empty polygon elements, each with a
+// "vCount" of 65,536, made 2.6 million vertices: 12 s and 1 GB in the fuzz
+// build.
+TEST(Polygon, ACountMakesNoMoreVerticesThanTheElementCarries) {
+    std::string vertices;
+    for (int k : {0, 1, 3, 3, 70, 70000}) {
+        vertices +=
+            "<Vertex_" + std::to_string(k) + " type=\"1\" x=\"" + std::to_string(k) + "\"/>";
+    }
+    XML xml(("<root><polygon_0 vCount=\"65536\">polygon</polygon_0>"
+             "<polygon_1 vCount=\"65536\">polygon" +
+             vertices +
+             "</polygon_1>"
+             "<polygon_2 vCount=\"5\">polygon" +
+             vertices + "</polygon_2></root>")
+                .c_str());
+    xml.selectRoot();
+    Polygon2D polygon;
+    ASSERT_TRUE(polygon.readFromXML(&xml, 0));
+    EXPECT_EQ(polygon.getVertexCount(), 64u);
+    // Five elements below the count (a repeated name too) back 40 vertices
+    // more; the vertices are the first ones, those without an element stay as
+    // created, and an element beyond them is passed over.
+    ASSERT_TRUE(polygon.readFromXML(&xml, 1));
+    ASSERT_EQ(polygon.getVertexCount(), 104u);
+    EXPECT_EQ(polygon.getVertexPosition(1), vec2f32(1.f, 0.f));
+    EXPECT_EQ(polygon.getVertexPosition(2), vec2f32());
+    EXPECT_EQ(polygon.getVertexPosition(3), vec2f32(3.f, 0.f));
+    EXPECT_EQ(polygon.getVertexPosition(70), vec2f32(70.f, 0.f));
+    // A count the element carries is taken whole, gaps and all.
+    ASSERT_TRUE(polygon.readFromXML(&xml, 2));
+    ASSERT_EQ(polygon.getVertexCount(), 5u);
+    EXPECT_EQ(polygon.getVertexPosition(3), vec2f32(3.f, 0.f));
+    EXPECT_EQ(polygon.getVertexPosition(4), vec2f32());
 }
 
 TEST(Polygon, MissingOrUnknownVerticesStayAsCreatedAndMissingValuesReadZero) {

@@ -2,7 +2,7 @@
 
 #include "zelk/String.h"
 #include "zelk/XML.h"
-#include "zelk/physics2D/KinematicSensor2D.h"
+#include "zelk/physics2D/PhysicObjectOfElement.h"
 #include "zelk/shape/ElementXML.h"
 
 #include <algorithm>
@@ -12,9 +12,7 @@
 
 namespace zelk {
 
-using physics2D::KinematicSensor2D;
 using physics2D::PhysicObject2D;
-using physics2D::StaticSensor2D;
 using shape::ElementXML;
 
 namespace {
@@ -28,21 +26,6 @@ double depthOf(XML* xml) {
     double depth = String::strToFloat32(text);
     delete[] text;
     return depth;
-}
-
-// The "type" of the element "physicObject_<id>" under the selected node.
-int64 typeOf(XML* xml, unsigned int id) {
-    if (!ElementXML::select(xml, "physicObject_", id)) {
-        return 0;
-    }
-    int64 type = ElementXML::readInteger(xml, "type");
-    ElementXML::close(xml);
-    return type;
-}
-
-// A sensor of that type is kinematic, as newPhysycSensor makes it.
-bool movesAlone(int64 type) {
-    return type == physics::kinematicBody || type == physics::dynamicBody;
 }
 
 void deleteEntry(Cenario2D::ObjClass* entry) {
@@ -135,14 +118,7 @@ void Cenario2D::TreeObjDepth::startAnimations(Object2D* object) {
 }
 
 Object2D* Cenario2D::TreePhysObjDepth::readObject(XML* xml, unsigned int id) {
-    PhysicObject2D* object = nullptr;
-    if (!PhysicObject2D::readFromXMLisSensor(xml, id)) {
-        object = new PhysicObject2D();
-    } else if (movesAlone(typeOf(xml, id))) {
-        object = new KinematicSensor2D();
-    } else {
-        object = new StaticSensor2D();
-    }
+    PhysicObject2D* object = physics2D::newPhysicObjectOfElement(xml, id);
     if (!object->readFromXML(xml, id)) {
         delete object;
         return nullptr;

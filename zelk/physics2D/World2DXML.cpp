@@ -1,5 +1,5 @@
 #include "zelk/XML.h"
-#include "zelk/physics2D/StaticSensor2D.h"
+#include "zelk/physics2D/PhysicObjectOfElement.h"
 #include "zelk/physics2D/World2D.h"
 #include "zelk/shape/ElementXML.h"
 
@@ -54,8 +54,7 @@ void World2D::readSection(XML* xml, const char* name) {
         return;
     }
     for (unsigned int i = 0;; i++) {
-        PhysicObject2D* object = PhysicObject2D::readFromXMLisSensor(xml, i) ? new StaticSensor2D()
-                                                                             : new PhysicObject2D();
+        PhysicObject2D* object = newPhysicObjectOfElement(xml, i);
         if (!object->readFromXML(xml, i) || !addObject(object)) {
             delete object;
             break;

@@ -152,7 +152,8 @@ public:
     bool writeToXML(XML* xml, unsigned int id);
     // Reads it back. A "vCount" of 0, below 0 or above 65,536 answers false
     // and makes no vertices; the circle or line marker of the element's text
-    // is kept all the same.
+    // is kept all the same. The count makes no more than 64 vertices plus 8
+    // for every "Vertex_<k>" element below it that the element holds.
     bool readFromXML(XML* xml, unsigned int id);
 
     // Given to new vertices and by setPolygonColor.

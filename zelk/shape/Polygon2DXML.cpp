@@ -17,6 +17,24 @@ const char* const elementPrefix = "polygon_";
 const char* const vertexPrefix = "Vertex_";
 // The most vertices a document may ask for.
 const int64 mostVertices = 65536;
+// A count makes its vertices as long as the document carries at least one
+// "Vertex_<k>" element for every eight of them beyond the first 64, so that
+// vertices without elements stay as created and yet no count asks for more
+// work than the document carries.
+const uint32 verticesWithoutElements = 64;
+const uint32 verticesPerElement = 8;
+
+// How many vertices the element the cursor is on makes for its count.
+uint32 vertexCountOf(XML* xml, uint32 count) {
+    uint64 backed = verticesWithoutElements;
+    ElementXML::forEachChild(xml, [&](char* name) {
+        uint32 k = 0;
+        if (ElementXML::numberOf(name, vertexPrefix, count, &k)) {
+            backed += verticesPerElement;
+        }
+    });
+    return count < backed ? count : static_cast<uint32>(backed);
+}
 
 } // namespace
 
@@ -95,8 +113,9 @@ bool Polygon2D::readElement(XML* xml) {
     if (count <= 0 || count > mostVertices) {
         return false;
     }
-    createPolygon(static_cast<unsigned int>(count));
-    readVertices(xml, static_cast<unsigned int>(count));
+    uint32 made = vertexCountOf(xml, static_cast<uint32>(count));
+    createPolygon(made);
+    readVertices(xml, made);
     readGrid(xml);
     readTransformation(xml);
     readPhysics(xml);

@@ -1,0 +1,11 @@
+// The "tileMap_0" element of a document: read, written back and read again.
+#include "FuzzInput.h"
+
+#include "zelk/tiles/TileMap2D.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    zelk::fuzz::InputDocument input(data, size);
+    zelk::fuzz::readUseWriteRead<zelk::tiles::TileMap2D>(&input.xml, 0,
+                                                         [](zelk::tiles::TileMap2D&) {});
+    return 0;
+}
