@@ -4,12 +4,16 @@
 #include "zelk/TypeColor.h"
 #include "zelk/TypeRect.h"
 #include "zelk/Window.h"
+#include "zelk/platform/Memory.h"
 
 #include <cstdio>
 
 // Jorvell: one 800 x 600 window and one frame loop until it closes, by its
 // close button or by Escape.
 int main() {
+    // Every level loads and frees its pictures again; the memory they take
+    // goes back each time.
+    zelk::platform::returnLargeBlocksToSystem();
     printf("\nHelloJorvell");
     zelk::Window window;
     // Title bar and close button.

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsfml-dev libbox2d-dev libglew-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libxtst-dev
+  libsfml-dev libbox2d-dev libglew-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libxtst-dev libxdamage-dev
   libpugixml-dev libsqlite3-dev libjpeg-dev
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <string>
@@ -26,6 +27,21 @@ public:
     unsigned short error() const { return errorCode; }
     // The tree in parenthesised form: (left value right), "-" for no node.
     std::string shape() const { return shapeOf(root); }
+    // The nodes on the longest path from the root, counted without recursion.
+    unsigned int height() const {
+        unsigned int highest = 0;
+        std::vector<std::pair<const BinaryLeaf<unsigned int>*, unsigned int>> pending{{root, 1}};
+        while (!pending.empty()) {
+            auto [node, depth] = pending.back();
+            pending.pop_back();
+            if (node) {
+                highest = std::max(highest, depth);
+                pending.push_back({node->left, depth + 1});
+                pending.push_back({node->right, depth + 1});
+            }
+        }
+        return highest;
+    }
 
     void growAscendingChain(unsigned int count) {
         BinaryLeaf<unsigned int>** place = &root;
@@ -199,7 +215,53 @@ TEST(BinaryTree, RemoveRelinksSuccessorOrPredecessor) {
     EXPECT_EQ(5u, leaves.getRootValue());
 }
 
-TEST(BinaryTree, MatchesASetUnderRandomAddsAndRemoves) {
+TEST(BinaryTree, BalancedAddRelinksAPathTooDeepForTheSizeMiddleFirst) {
+    ShapeTree tree;
+    for (unsigned int value = 1; value <= 4; value++) {
+        EXPECT_TRUE(tree.addBalanced(value));
+    }
+    EXPECT_EQ("(- 1 (- 2 (- 3 4)))", tree.shape());
+    // Depth 4 is beyond log base 3/2 of 5, and only the whole chain is deeper
+    // than log base 3/2 of its size.
+    EXPECT_TRUE(tree.addBalanced(5));
+    EXPECT_EQ("((1 2 -) 3 (4 5 -))", tree.shape());
+    EXPECT_FALSE(tree.addBalanced(4));
+    EXPECT_EQ(100, tree.error());
+    EXPECT_EQ(5u, tree.size());
+    EXPECT_EQ("((1 2 -) 3 (4 5 -))", tree.shape());
+    // Depth 3 is within log base 3/2 of 6.
+    EXPECT_TRUE(tree.addBalanced(0));
+    EXPECT_EQ("(((0 1 -) 2 -) 3 (4 5 -))", tree.shape());
+}
+
+TEST(BinaryTree, BalancedAddsInOrderKeepTheOrderAndALogarithmicHeight) {
+    const unsigned int count = 100000;
+    ShapeTree ascending;
+    ShapeTree descending;
+    std::vector<unsigned int> expected;
+    for (unsigned int value = 1; value <= count; value++) {
+        ASSERT_TRUE(ascending.addBalanced(value));
+        ASSERT_TRUE(descending.addBalanced(count + 1 - value));
+        expected.push_back(value);
+    }
+    // log base 3/2 of 100,000 is 28.4.
+    EXPECT_LE(ascending.height(), 29u);
+    EXPECT_LE(descending.height(), 29u);
+    EXPECT_EQ(expected, ascending.elements());
+    EXPECT_EQ(expected, descending.elements());
+    EXPECT_EQ(500u, ascending.getElementInPosition(499));
+    EXPECT_TRUE(descending.haveElement(count));
+
+    // A chain that plain adds grew is relinked by the next balanced add.
+    ShapeTree chain;
+    chain.growAscendingChain(1000);
+    EXPECT_TRUE(chain.addBalanced(1001));
+    EXPECT_LE(chain.height(), 18u);
+    EXPECT_EQ(1001u, chain.size());
+    EXPECT_EQ(1001u, chain.getElementInPosition(1000));
+}
+
+TEST(BinaryTree, MatchesASetUnderRandomPlainAndBalancedAddsAndRemoves) {
     std::mt19937 random(20240611);
     std::uniform_int_distribution<unsigned int> value(0, 299);
     ShapeTree tree;
@@ -208,8 +270,10 @@ TEST(BinaryTree, MatchesASetUnderRandomAddsAndRemoves) {
         unsigned int element = value(random);
         if (random() % 3 == 0) {
             EXPECT_EQ(model.erase(element) == 1, tree.remove(element));
-        } else {
+        } else if (random() % 2 == 0) {
             EXPECT_EQ(model.insert(element).second, tree.add(element));
+        } else {
+            EXPECT_EQ(model.insert(element).second, tree.addBalanced(element));
         }
         ASSERT_EQ(model.size(), tree.size());
         unsigned int probe = value(random);

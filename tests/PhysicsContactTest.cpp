@@ -1,6 +1,7 @@
 #include "support/PhysicsScene.h"
 #include "zelk/physics2D/Contact2D.h"
 #include "zelk/physics2D/DynamicObject2D.h"
+#include "zelk/physics2D/KinematicObject2D.h"
 #include "zelk/physics2D/StaticObject2D.h"
 #include "zelk/physics2D/StaticSensor2D.h"
 
@@ -13,9 +14,11 @@ using zelk::size2f32;
 using zelk::vec2f32;
 using zelk::physics2D::Contact2D;
 using zelk::physics2D::DynamicObject2D;
+using zelk::physics2D::KinematicObject2D;
 using zelk::physics2D::PhysicObject2D;
 using zelk::physics2D::StaticObject2D;
 using zelk::physics2D::StaticSensor2D;
+using zelk::physics2D::World2D;
 using zelk::test::ContactEvent;
 using zelk::test::ContactLog;
 using zelk::test::Hearing;
@@ -60,6 +63,43 @@ DynamicObject2D* groupedBox(PhysicsScene& scene, bool groundFirst, bool shareCol
     (*floor)->addNotCollisionGroup(2);
     return box;
 }
+
+// A ground, a kinematic box sliding along it and three dynamic boxes falling
+// onto both, in a plain world. The objects outlive the world.
+struct PlainScene {
+    PlainScene() {
+        PhysicsScene::addRectangle(&floor, vec2f32(-0.5f, -0.5f), vec2f32(0.5f, 0.5f));
+        floor.size = size2f32(10.0f, 1.0f);
+        world.addObject(&floor);
+        PhysicsScene::addRectangle(&slider, vec2f32(-0.5f, -0.5f), vec2f32(0.5f, 0.5f));
+        slider.position = vec2f32(-3.0f, 1.0f);
+        world.addObject(&slider);
+        world.setLinearVelocity(&slider, vec2f32(1.0f, 0.0f));
+        for (int i = 0; i < 3; i++) {
+            PhysicsScene::addRectangle(&boxes[i], vec2f32(-0.5f, -0.5f), vec2f32(0.5f, 0.5f));
+            boxes[i].position = vec2f32(-2.4f + 0.3f * static_cast<float>(i), 2.0f + 1.2f * i);
+            world.addObject(&boxes[i]);
+        }
+    }
+    // 0 floor, 1 slider, 2 to 4 boxes.
+    PhysicObject2D* object(int index) {
+        PhysicObject2D* all[] = {&floor, &slider, &boxes[0], &boxes[1], &boxes[2]};
+        return all[index];
+    }
+    int indexOf(PhysicObject2D* object) {
+        for (int i = 0; i < 5; i++) {
+            if (this->object(i) == object) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    StaticObject2D floor;
+    KinematicObject2D slider;
+    DynamicObject2D boxes[3];
+    World2D world;
+};
 
 } // namespace
 
@@ -209,6 +249,52 @@ TEST(ContactRecords, DisabledContactLetsObjectsPassUntilEnabledAgain) {
     seen->enableContact();
     scene.step(90);
     EXPECT_TRUE(restsOnGround(box));
+}
+
+TEST(ContactRecords, RecordsAndObjectsAreTheSameWhetherOrNotAnyoneHears) {
+    Hearing hearing;
+    ContactLog log(&hearing);
+    PlainScene unheard;
+    PlainScene heard;
+    heard.world.addContactCallback(&log);
+    unsigned int most = 0;
+    for (int step = 0; step < 120; step++) {
+        unheard.world.nextStep(1.0f / 60.0f, 10, 10);
+        heard.world.nextStep(1.0f / 60.0f, 10, 10);
+        for (int i = 0; i < 5; i++) {
+            PhysicObject2D* quiet = unheard.object(i);
+            PhysicObject2D* loud = heard.object(i);
+            ASSERT_EQ(loud->position, quiet->position) << step << " " << i;
+            ASSERT_EQ(loud->angle, quiet->angle);
+            ASSERT_EQ(loud->linearVelocity, quiet->linearVelocity);
+            ASSERT_EQ(loud->speed, quiet->speed);
+            ASSERT_EQ(loud->direction, quiet->direction);
+            ASSERT_EQ(loud->linearVelocitySetted, quiet->linearVelocitySetted);
+            // Read as a game reads it, which clears the mark.
+            quiet->getLinearVelocity();
+            loud->getLinearVelocity();
+        }
+        ASSERT_EQ(heard.world.getContactSize(), unheard.world.getContactSize());
+        most = std::max(most, unheard.world.getContactSize());
+        for (unsigned int c = 0; c < unheard.world.getContactSize(); c++) {
+            Contact2D* quiet = unheard.world.getContact(c);
+            Contact2D* loud = heard.world.getContact(c);
+            ASSERT_EQ(heard.indexOf(loud->objectA), unheard.indexOf(quiet->objectA)) << step;
+            ASSERT_EQ(heard.indexOf(loud->objectB), unheard.indexOf(quiet->objectB));
+            ASSERT_EQ(loud->points, quiet->points);
+            ASSERT_EQ(loud->speedA, quiet->speedA);
+            ASSERT_EQ(loud->speedB, quiet->speedB);
+            for (unsigned int p = 0; p < quiet->points; p++) {
+                ASSERT_EQ(loud->positions.get(p), quiet->positions.get(p)) << step << " " << c;
+                ASSERT_EQ(loud->positionsA.get(p), quiet->positionsA.get(p));
+                ASSERT_EQ(loud->positionsB.get(p), quiet->positionsB.get(p));
+                ASSERT_EQ(loud->impulses.get(p), quiet->impulses.get(p));
+            }
+        }
+    }
+    // The boxes landed, on the ground and on the slider.
+    EXPECT_GE(most, 3u);
+    EXPECT_GT(hearing.count(ContactEvent::keepEnd), 0);
 }
 
 TEST(ContactRecords, RecordsTellTheObjectsPolygonsPointsAndImpulses) {

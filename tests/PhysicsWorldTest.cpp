@@ -426,6 +426,33 @@ TEST(WorldObjects, FilesObjectsByTypeOnceAndFindsThemByTheirCurrentType) {
     EXPECT_TRUE(scene.world.addObject(second));
 }
 
+TEST(WorldObjects, ObjectsAllocatedInOrderStayInAddressOrderAndAreFoundAfterRemovals) {
+    const size_t count = 3000;
+    // Made before the world, so they outlive it.
+    std::vector<DynamicObject2D> objects(count);
+    PhysicsScene scene;
+    for (size_t i = 0; i < count; i++) {
+        objects[i].position = vec2f32(2.0f * static_cast<float>(i), 0.0f);
+        PhysicsScene::addCircle(&objects[i], 0.5f);
+        ASSERT_TRUE(scene.world.addObject(&objects[i]));
+    }
+    for (size_t i = 0; i < count; i += 3) {
+        ASSERT_TRUE(scene.world.removeObject(&objects[i]));
+    }
+    ASSERT_EQ(count - count / 3, scene.world.getDynamicObjectsSize());
+    unsigned int position = 0;
+    for (size_t i = 0; i < count; i++) {
+        EXPECT_EQ(i % 3 != 0, scene.world.haveObject(&objects[i])) << i;
+        if (i % 3 != 0) {
+            EXPECT_EQ(&objects[i], scene.world.getDynamicObjectInPosition(position++)) << i;
+        }
+    }
+    scene.world.nextStep(0.01f, 1, 1);
+    EXPECT_GT(0.0f, objects[1].position.y);
+    scene.world.removeAllObjects();
+    EXPECT_EQ(0, scene.world.box2D()->GetBodyCount());
+}
+
 TEST(WorldMotion, VelocityTakesTheBodyToTheObjectsPoseInOneSecond) {
     PhysicsScene scene;
     scene.world.setGravity(0.0f, 0.0f);

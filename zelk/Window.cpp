@@ -4,6 +4,8 @@
 #include "zelk/WindowEventsLoader.h"
 #include "zelk/WindowSystemInput.h"
 #include "zelk/platform/DisplayHold.h"
+#include "zelk/platform/GLDriver.h"
+#include "zelk/platform/InputDevices.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Window/Event.hpp>
@@ -78,6 +80,11 @@ bool Window::createWindow(unsigned int width, unsigned int height, char* title, 
                          sf::String(title, std::locale()), windowStyle(style), settings);
     if (!renderWindow->isOpen()) {
         return false;
+    }
+    // The driver stays for the leak check at exit, after the window closed.
+    platform::keepGLDriverLoaded();
+    if (!inputDevices) {
+        inputDevices = std::make_unique<platform::InputDevices>();
     }
     // A new context starts with the model-view matrix selected; this brings
     // the matrix GU remembers in line with it.
@@ -277,7 +284,7 @@ void Window::loadEvents() {
         return;
     }
     WindowInputFields fields{events, lastMousePos, hasFocus, mouseInside, windowSize};
-    SFMLWindowInput system(*renderWindow);
+    SFMLWindowInput system(*renderWindow, inputDevices.get());
     sf::Event event;
     while (renderWindow->pollEvent(event)) {
         if (WindowEventsLoader::loadEvent(event, fields, system)) {

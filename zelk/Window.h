@@ -16,6 +16,10 @@ class RenderWindow;
 
 namespace zelk {
 
+namespace platform {
+class InputDevices;
+}
+
 // The application window: an SFML window with an OpenGL 2.0 context, the
 // root controller of the view tree and the one input record refilled every
 // frame. A frame is loadEvents(), updateViews(), drawView(), flip(); nothing
@@ -164,6 +168,11 @@ public:
     // As setWindowSize or the last resize event left it.
     size2ui32 windowSize;
     WindowEvents events;
+
+private:
+    // Made with the first window; asked once a frame whether any key or
+    // button is down before each is asked.
+    std::unique_ptr<platform::InputDevices> inputDevices;
 };
 
 } // namespace zelk

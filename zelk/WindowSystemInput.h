@@ -10,6 +10,10 @@ class Window;
 
 namespace zelk {
 
+namespace platform {
+class InputDevices;
+}
+
 // What the event loader asks the window system while it fills a frame's
 // input record: the window's size and the cursor's position at this moment,
 // and which keys and mouse buttons are down. Keys and buttons are the window
@@ -27,10 +31,16 @@ public:
 };
 
 // The answers of SFML for one open window, which the caller keeps alive.
-// Keys are read from the whole keyboard, focus or not.
+// Keys are read from the whole keyboard, focus or not. SFML asks the display
+// for every key and button on its own; given the display's input devices,
+// the first key (and the first button) asked first finds out in one question
+// whether any is down at all, and while none is, SFML is not asked. Made
+// anew for every frame.
 class SFMLWindowInput : public WindowSystemInput {
 public:
-    explicit SFMLWindowInput(sf::Window& window) : window(window) {}
+    explicit SFMLWindowInput(sf::Window& window, platform::InputDevices* devices = nullptr)
+        : window(window), devices(devices), keysAsked(false), keysMayBeDown(true),
+          buttonsAsked(false), buttonsMayBeDown(true) {}
 
     size2ui32 getWindowSize() override;
     vec2i32 getMousePosition() override;
@@ -39,7 +49,15 @@ public:
     bool isMouseButtonDown(int button) override;
 
 private:
+    // The devices' answer to the question, asked once; true without devices.
+    bool mayBeDown(bool& asked, bool& answer, bool (platform::InputDevices::*question)());
+
     sf::Window& window;
+    platform::InputDevices* devices;
+    bool keysAsked;
+    bool keysMayBeDown;
+    bool buttonsAsked;
+    bool buttonsMayBeDown;
 };
 
 } // namespace zelk

@@ -3,10 +3,7 @@
 #include "support/GLContext.h"
 
 #include "zelk/GU.h"
-
-#include <cstring>
-#include <dlfcn.h>
-#include <link.h>
+#include "zelk/platform/GLDriver.h"
 
 namespace zelk {
 namespace test {
@@ -15,30 +12,10 @@ sf::ContextSettings engineContextSettings() {
     return sf::ContextSettings(24, 8, 0, 2, 0, sf::ContextSettings::Default);
 }
 
-namespace {
-
-// Keeps the loaded DRI driver (Mesa's "..._dri.so") in memory until the
-// process ends. Mesa unloads it with the last context, and the leak check at
-// exit could then no longer name the driver's own blocks, nor suppress them.
-void keepDriverLoaded() {
-    dl_iterate_phdr(
-        [](dl_phdr_info* info, size_t, void*) {
-            const char* name = info->dlpi_name;
-            size_t length = name ? std::strlen(name) : 0;
-            if (length > 7 && std::strcmp(name + length - 7, "_dri.so") == 0) {
-                // Another reference with RTLD_NODELETE; never closed on purpose.
-                dlopen(name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-            }
-            return 0;
-        },
-        nullptr);
-}
-
-} // namespace
-
 void GLContextTest::SetUp() {
     context = std::make_unique<sf::Context>(engineContextSettings(), width, height);
-    keepDriverLoaded();
+    // The leak check at exit still finds the driver it names.
+    platform::keepGLDriverLoaded();
     ASSERT_TRUE(context->setActive(true)) << "no OpenGL context on the X display";
     glViewport(0, 0, width, height);
     // A new context starts in GL_MODELVIEW; the engine remembers the mode it

@@ -21,7 +21,7 @@ bool TreeConcacts::firstEqualSecond(Contact2D* first, Contact2D* second) {
 }
 
 bool TreeConcacts::addContact(Contact2D* contact) {
-    if (!contact || getContact(contact->contactPointer) || !add(contact)) {
+    if (!contact || getContact(contact->contactPointer) || !addBalanced(contact)) {
         return false;
     }
     insert(contact);

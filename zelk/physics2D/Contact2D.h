@@ -53,7 +53,8 @@ public:
     bool enabled;
 };
 
-// The live contact records, ascending by Box2D contact address. Records are
+// The live contact records, ascending by Box2D contact address (added
+// balanced, as Box2D hands out contacts in ascending order). Records are
 // added and removed through addContact and removeContact, which also keep
 // the index that getContact answers from: the listener looks a record up
 // for every touching contact in every step.

@@ -1,5 +1,6 @@
 #include "zelk/physics2D/MyContactListener.h"
 
+#include "zelk/Math.h"
 #include "zelk/physics2D/StaticSensor2D.h"
 #include "zelk/physics2D/World2D.h"
 
@@ -60,6 +61,18 @@ vec2f32 unitPoint(b2Body* body, PhysicObject2D* object, const b2Vec2& point) {
                    object->size.height != 0.0f ? local.y / object->size.height : 0.0f);
 }
 
+// The object takes its body's velocity; answers the object's speed. With
+// speedOnly, a moving body's object is left as it is: the world writes every
+// moving object's velocity after the step anyway.
+float takeVelocity(PhysicObject2D* object, b2Body* body, bool speedOnly) {
+    const b2Vec2& velocity = body->GetLinearVelocity();
+    if (speedOnly && body->GetType() != b2_staticBody) {
+        return Math::pythagoras2f(Box2DAdapter::fromBox2D(velocity));
+    }
+    object->setLinearVelocity(velocity.x, velocity.y);
+    return object->getSpeed();
+}
+
 bool hasSensor(Contact2D* record) {
     return record->objectA->isSensor() || record->objectB->isSensor();
 }
@@ -73,15 +86,11 @@ void MyContactListener::drop(Contact2D* record) {
     }
 }
 
-void MyContactListener::refresh(Contact2D* record, b2Contact* contact) {
+void MyContactListener::refresh(Contact2D* record, b2Contact* contact, bool speedsOnly) {
     b2Body* bodyA = contact->GetFixtureA()->GetBody();
     b2Body* bodyB = contact->GetFixtureB()->GetBody();
-    const b2Vec2& velocityA = bodyA->GetLinearVelocity();
-    const b2Vec2& velocityB = bodyB->GetLinearVelocity();
-    record->objectA->setLinearVelocity(velocityA.x, velocityA.y);
-    record->objectB->setLinearVelocity(velocityB.x, velocityB.y);
-    record->speedA = record->objectA->getSpeed();
-    record->speedB = record->objectB->getSpeed();
+    record->speedA = takeVelocity(record->objectA, bodyA, speedsOnly);
+    record->speedB = takeVelocity(record->objectB, bodyB, speedsOnly);
     int32 count = contact->GetManifold()->pointCount;
     if (count == 0) {
         return;
@@ -189,12 +198,16 @@ void MyContactListener::PostSolve(b2Contact* contact, const b2ContactImpulse* im
     if (!record) {
         return;
     }
-    refresh(record, contact);
+    // Inside the step nobody but the listeners reads the objects: while
+    // nobody hears, the moving objects' velocities wait for the world's
+    // write-back, and the keep-end would reach nobody.
+    bool heard = world->heard;
+    refresh(record, contact, !heard);
     int32 count = b2Min(contact->GetManifold()->pointCount, impulse->count);
     for (int32 i = 0; i < count; i++) {
         record->impulses.set(static_cast<unsigned int>(i), impulse->normalImpulses[i]);
     }
-    if (!hasSensor(record)) {
+    if (heard && !hasSensor(record)) {
         world->physicsContactKeepEnd(record);
     }
 }

@@ -29,8 +29,9 @@ public:
 private:
     // Takes the record out of the world and deletes it; null is let be.
     void drop(Contact2D* record);
-    // The objects' velocities and speeds, and the contact points.
-    void refresh(Contact2D* record, b2Contact* contact);
+    // The objects' velocities and speeds, and the contact points; with
+    // speedsOnly, the speeds without the moving objects' velocities.
+    void refresh(Contact2D* record, b2Contact* contact, bool speedsOnly = false);
     // The sensor event, when the sensor's activation set lets the other
     // object set it off.
     void sensorEvent(Contact2D* record, void (World2D::*event)(Contact2D*));

@@ -165,7 +165,7 @@ bool World2D::addObject(PhysicObject2D* object) {
         return false;
     }
     ObjectTree* record = new ObjectTree{object, body};
-    if (!tree->add(record)) {
+    if (!tree->addBalanced(record)) {
         delete record;
         Box2DAdapter::destroyBody(world, body);
         return false;

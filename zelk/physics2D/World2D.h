@@ -37,7 +37,9 @@ struct ObjectTree {
 };
 
 // The world's records of one body type, ascending by object address; a
-// probe record that holds only the object finds the stored one.
+// probe record that holds only the object finds the stored one. The world
+// adds records balanced, so objects allocated one after another keep the
+// tree shallow.
 class treeObjects : public vector::BinaryTree<ObjectTree*> {
 public:
     treeObjects() {}

@@ -57,7 +57,7 @@ void World2D::readSection(XML* xml, const char* name) {
             delete object;
             break;
         }
-        createdObjects.add(object);
+        createdObjects.addBalanced(object);
     }
     ElementXML::close(xml);
 }

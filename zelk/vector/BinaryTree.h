@@ -10,10 +10,11 @@
 namespace zelk {
 namespace vector {
 
-// Visits the positions 0 to count - 1 middle first, then the middles of both
-// halves, and so on, without recursion: sorted elements added to a tree in
-// this order make a tree of least height.
-template <typename Visit> void forEachMiddleFirst(size_t count, Visit visit) {
+// Visits the ranges of the positions 0 to count - 1 that halving makes, the
+// whole first, as visit(first, middle, last) with last past the range, without
+// recursion: the middle of a range is the node whose subtrees hold the
+// halves in a tree of least height over sorted elements.
+template <typename Visit> void forEachRangeMiddleFirst(size_t count, Visit visit) {
     std::vector<std::pair<size_t, size_t>> ranges{{0, count}};
     while (!ranges.empty()) {
         std::pair<size_t, size_t> range = ranges.back();
@@ -22,10 +23,17 @@ template <typename Visit> void forEachMiddleFirst(size_t count, Visit visit) {
             continue;
         }
         size_t middle = range.first + (range.second - range.first) / 2;
-        visit(middle);
+        visit(range.first, middle, range.second);
         ranges.push_back({range.first, middle});
         ranges.push_back({middle + 1, range.second});
     }
+}
+
+// Visits the positions 0 to count - 1 middle first, then the middles of both
+// halves, and so on: sorted elements added to a tree in this order make a
+// tree of least height.
+template <typename Visit> void forEachMiddleFirst(size_t count, Visit visit) {
+    forEachRangeMiddleFirst(count, [&visit](size_t, size_t middle, size_t) { visit(middle); });
 }
 
 // One node of a BinaryTree. Deleting a node frees neither its children nor its
@@ -135,6 +143,43 @@ public:
         }
     }
 
+    // Stores the element as add() does; then, when its leaf lies deeper than
+    // log base 3/2 of the size, relinks one subtree on the leaf's path middle
+    // first: the lowest that is itself deeper than log base 3/2 of its own
+    // size, or the lowest above that whose relinking brings the leaf within
+    // the depth allowed (a tree that plain adds made deep). The elements,
+    // their nodes and their order stay; only the shape changes. So elements
+    // that arrive in ascending order (objects allocated one after another,
+    // kept by address) still make a tree of logarithmic height, at a
+    // logarithmic cost per element over time. Only for an order under which
+    // no two stored elements tie.
+    bool addBalanced(T element) {
+        if (!add(element)) {
+            return false;
+        }
+        std::vector<BinaryLeaf<T>*> path = pathTo(element);
+        size_t allowed = allowedDepth(size());
+        if (path.size() - 1 <= allowed) {
+            return true;
+        }
+        size_t below = 1;
+        bool unbalanced = false;
+        for (size_t i = path.size() - 1; i-- > 0;) {
+            BinaryLeaf<T>* node = path[i];
+            below += 1 + countOf(node->left == path[i + 1] ? node->right : node->left);
+            unbalanced = unbalanced || path.size() - 1 - i > allowedDepth(below);
+            if (!unbalanced || i + leastHeight(below) > allowed) {
+                continue;
+            }
+            BinaryLeaf<T>** place =
+                i == 0 ? &root
+                       : (path[i - 1]->left == node ? &path[i - 1]->left : &path[i - 1]->right);
+            *place = relinkMiddleFirst(node);
+            break;
+        }
+        return true;
+    }
+
     // Unlinks and frees the node of the stored element equal to the argument.
     bool remove(T element) {
         BinaryLeaf<T>* mother = findMother(element);
@@ -222,8 +267,12 @@ protected:
     // recursive walk would; the pending nodes live on the heap, so a tree as
     // deep as it is large does not exhaust the call stack.
     template <typename Visit> void walk(bool ascending, Visit visit) {
+        walkFrom(root, ascending, visit);
+    }
+    // The same over the subtree under start.
+    template <typename Visit> void walkFrom(BinaryLeaf<T>* start, bool ascending, Visit visit) {
         std::vector<BinaryLeaf<T>*> pending;
-        BinaryLeaf<T>* node = root;
+        BinaryLeaf<T>* node = start;
         while (node || !pending.empty()) {
             while (node) {
                 pending.push_back(node);
@@ -314,6 +363,70 @@ protected:
     bool dontDestruct;
 
 private:
+    // The nodes from the root down to the stored element equal to the
+    // argument, as add() and find() go; the last holds the element when it
+    // is stored.
+    std::vector<BinaryLeaf<T>*> pathTo(T element) {
+        std::vector<BinaryLeaf<T>*> path;
+        BinaryLeaf<T>* node = root;
+        while (node) {
+            path.push_back(node);
+            if (firstEqualSecond(node->value, element)) {
+                break;
+            }
+            node = firstBiggerSecond(element, node->value) ? node->right : node->left;
+        }
+        return path;
+    }
+
+    // The whole part of log base 3/2 of count: the deepest a leaf may lie in
+    // a balanced tree of count nodes.
+    static size_t allowedDepth(size_t count) {
+        size_t depth = 0;
+        for (double reach = 1.5; reach <= static_cast<double>(count); reach *= 1.5) {
+            depth++;
+        }
+        return depth;
+    }
+
+    // The whole part of log base 2 of count: the depth of the deepest leaf
+    // once count nodes are linked middle first.
+    static size_t leastHeight(size_t count) {
+        size_t height = 0;
+        while (count > 1) {
+            count /= 2;
+            height++;
+        }
+        return height;
+    }
+
+    size_t countOf(BinaryLeaf<T>* start) {
+        size_t count = 0;
+        walkFrom(start, true, [&count](BinaryLeaf<T>*) {
+            count++;
+            return true;
+        });
+        return count;
+    }
+
+    // Links the nodes of the subtree under top into a subtree of least height
+    // over the same ascending sequence; answers its new top.
+    BinaryLeaf<T>* relinkMiddleFirst(BinaryLeaf<T>* top) {
+        std::vector<BinaryLeaf<T>*> nodes;
+        walkFrom(top, true, [&nodes](BinaryLeaf<T>* node) {
+            nodes.push_back(node);
+            return true;
+        });
+        auto middleOf = [&nodes](size_t first, size_t last) -> BinaryLeaf<T>* {
+            return first < last ? nodes[first + (last - first) / 2] : nullptr;
+        };
+        forEachRangeMiddleFirst(nodes.size(), [&](size_t first, size_t middle, size_t last) {
+            nodes[middle]->left = middleOf(first, middle);
+            nodes[middle]->right = middleOf(middle + 1, last);
+        });
+        return middleOf(0, nodes.size());
+    }
+
     // The node that takes a removed node's place, relinked to the removed
     // node's subtrees: the in-order successor, else the predecessor.
     static BinaryLeaf<T>* replacementOf(BinaryLeaf<T>* victim) {
