@@ -6,36 +6,36 @@
 
 namespace {
 
-struct PolygonSpec {
+struct PolygonShape {
     std::initializer_list<zelk::vec2f32> vertices;
     zelk::color4f32 color;
 };
 
 // In units of the object's size; the foot reaches 0.01 below the halves.
-const PolygonSpec leftHalf{{{0.f, 0.495f}, {-0.5f, 0.495f}, {-0.5f, -0.35f}, {0.f, -0.5f}},
-                           {0.f, 0.f, 1.f, 1.f}};
-const PolygonSpec rightHalf{{{0.f, 0.495f}, {0.f, -0.5f}, {0.5f, -0.35f}, {0.5f, 0.495f}},
-                            {0.f, 1.f, 0.f, 1.f}};
-const PolygonSpec foot{{{-0.48f, -0.2f}, {0.f, -0.51f}, {0.48f, -0.2f}}, {1.f, 0.f, 0.f, 1.f}};
-const PolygonSpec headStrip{{{-0.45f, 0.5f}, {-0.4f, 0.35f}, {0.4f, 0.35f}, {0.45f, 0.5f}},
-                            {0.f, 1.f, 1.f, 1.f}};
+const PolygonShape leftHalf{{{0.f, 0.495f}, {-0.5f, 0.495f}, {-0.5f, -0.35f}, {0.f, -0.5f}},
+                            {0.f, 0.f, 1.f, 1.f}};
+const PolygonShape rightHalf{{{0.f, 0.495f}, {0.f, -0.5f}, {0.5f, -0.35f}, {0.5f, 0.495f}},
+                             {0.f, 1.f, 0.f, 1.f}};
+const PolygonShape foot{{{-0.48f, -0.2f}, {0.f, -0.51f}, {0.48f, -0.2f}}, {1.f, 0.f, 0.f, 1.f}};
+const PolygonShape headStrip{{{-0.45f, 0.5f}, {-0.4f, 0.35f}, {0.4f, 0.35f}, {0.45f, 0.5f}},
+                             {0.f, 1.f, 1.f, 1.f}};
 
-void fillPolygon(zelk::shape::Polygon2D& polygon, const PolygonSpec& spec) {
-    polygon.createPolygon(static_cast<unsigned int>(spec.vertices.size()));
+void fillPolygon(zelk::shape::Polygon2D& polygon, const PolygonShape& shape) {
+    polygon.createPolygon(static_cast<unsigned int>(shape.vertices.size()));
     unsigned int i = 0;
-    for (zelk::vec2f32 vertex : spec.vertices) {
+    for (zelk::vec2f32 vertex : shape.vertices) {
         polygon.setVertexPosition(i++, vertex);
     }
-    polygon.setPolygonColor(spec.color);
+    polygon.setPolygonColor(shape.color);
 }
 
 } // namespace
 
 JorvellCharacter::JorvellCharacter() {
-    for (const PolygonSpec* spec : {&leftHalf, &rightHalf, &foot, &headStrip}) {
+    for (const PolygonShape* shape : {&leftHalf, &rightHalf, &foot, &headStrip}) {
         zelk::shape::Polygon2D polygon;
-        fillPolygon(polygon, *spec);
-        if (spec == &foot) {
+        fillPolygon(polygon, *shape);
+        if (shape == &foot) {
             polygon.setFriction(1.f);
         }
         debugMesh.addPolygon(polygon);

@@ -13,14 +13,14 @@ namespace {
 
 // A body part: the bone it hangs on (also the stem of its image), its place
 // relative to the bone and its size.
-struct PartSpec {
+struct PartLayout {
     const char* name;
     zelk::Object2D JorvellPlayer::*part;
     zelk::vec2f32 position;
     zelk::size2f32 size;
 };
 
-const PartSpec parts[] = {
+const PartLayout parts[] = {
     {"cabeca", &JorvellPlayer::cabeca, {-0.6f, 0.f}, {0.7f, 1.f}},
     {"peito", &JorvellPlayer::peito, {-0.625f, 0.07f}, {0.7f, 1.f}},
     {"cintura", &JorvellPlayer::cintura, {-0.45f, 0.f}, {0.7f, 0.9f}},
@@ -39,13 +39,13 @@ const PartSpec parts[] = {
 };
 
 // The motion's clips, in seconds of the file's timeline.
-struct ClipSpec {
+struct ClipRange {
     const char* name;
     float start;
     float end;
 };
 
-const ClipSpec clips[] = {
+const ClipRange clips[] = {
     {"stopPlayer", 0.f, 0.0001f}, {"startWalk", 0.f, 0.4f},    {"walking", 0.4f, 1.12f},
     {"endWalk", 1.12f, 1.52f},    {"startJump", 1.52f, 1.64f}, {"loopJumping", 1.6399f, 1.6401f},
     {"endJump", 1.64f, 1.76f},
@@ -85,23 +85,23 @@ JorvellPlayer::~JorvellPlayer() {}
 void JorvellPlayer::load() {
     unload();
     body.loadBVHXZ("./player/WoodManequinAnimation2.bvh");
-    for (const ClipSpec& clip : clips) {
+    for (const ClipRange& clip : clips) {
         body.addNewAnimationName(clip.name, clip.start, clip.end);
     }
-    for (const PartSpec& spec : parts) {
-        zelk::Object2D& part = this->*spec.part;
+    for (const PartLayout& layout : parts) {
+        zelk::Object2D& part = this->*layout.part;
         zelk::shape::Mesh2D* mesh = part.newMesh(nullptr);
         if (mesh) {
             zelk::shape::Rectangle2D rectangle;
             rectangle.setPivoToCenter();
             mesh->addPolygon(rectangle);
-            std::string image = std::string("./player/") + spec.name + ".png";
+            std::string image = std::string("./player/") + layout.name + ".png";
             mesh->material.loadTexture(image.c_str(), 0, jorvell::nearestFilter);
         }
         part.angle = 90.f;
-        part.position = spec.position;
-        part.size = spec.size;
-        body.addConnectionObject(spec.name, &part);
+        part.position = layout.position;
+        part.size = layout.size;
+        body.addConnectionObject(layout.name, &part);
     }
     physicObject.size = zelk::size2f32(2.5f, 5.f);
     body.loopOn();
@@ -127,8 +127,8 @@ void JorvellPlayer::unload() {
     direction = 0;
     body.deleteAllBones();
     jumpTimer.cleanAnimations();
-    for (const PartSpec& spec : parts) {
-        (this->*spec.part).cleanMeshes();
+    for (const PartLayout& layout : parts) {
+        (this->*layout.part).cleanMeshes();
     }
     jumpSound.close();
     physicObject.removeAllMesh();

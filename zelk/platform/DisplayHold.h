@@ -18,6 +18,10 @@ public:
 
     bool opened() const { return display != nullptr; }
 
+protected:
+    // The X Display of the connection, null when none could be opened.
+    void* connection() const { return display; }
+
 private:
     void* display;
 };

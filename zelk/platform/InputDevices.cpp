@@ -5,20 +5,13 @@
 namespace zelk {
 namespace platform {
 
-InputDevices::InputDevices() : display(XOpenDisplay(nullptr)) {}
-
-InputDevices::~InputDevices() {
-    if (display) {
-        XCloseDisplay(static_cast<Display*>(display));
-    }
-}
-
 bool InputDevices::anyKeyDown() {
+    Display* display = static_cast<Display*>(connection());
     if (!display) {
         return true;
     }
     char keys[32] = {};
-    XQueryKeymap(static_cast<Display*>(display), keys);
+    XQueryKeymap(display, keys);
     for (char bits : keys) {
         if (bits != 0) {
             return true;
@@ -28,10 +21,10 @@ bool InputDevices::anyKeyDown() {
 }
 
 bool InputDevices::anyButtonDown() {
+    Display* display = static_cast<Display*>(connection());
     if (!display) {
         return true;
     }
-    Display* connection = static_cast<Display*>(display);
     Window root = 0;
     Window child = 0;
     int rootX = 0;
@@ -39,8 +32,8 @@ bool InputDevices::anyButtonDown() {
     int x = 0;
     int y = 0;
     unsigned int mask = 0;
-    if (!XQueryPointer(connection, DefaultRootWindow(connection), &root, &child, &rootX, &rootY, &x,
-                       &y, &mask)) {
+    if (!XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &x, &y,
+                       &mask)) {
         return true;
     }
     return (mask & (Button1Mask | Button2Mask | Button3Mask | Button4Mask | Button5Mask)) != 0;

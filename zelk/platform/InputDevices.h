@@ -1,6 +1,8 @@
 #ifndef ZELK_PLATFORM_INPUTDEVICES_H
 #define ZELK_PLATFORM_INPUTDEVICES_H
 
+#include "zelk/platform/DisplayHold.h"
+
 namespace zelk {
 namespace platform {
 
@@ -9,21 +11,12 @@ namespace platform {
 // at this moment. Asking a key or a button at a time costs a round trip
 // each; a frame that first asks whether any is down saves them all while
 // nothing is held.
-class InputDevices {
+class InputDevices : public DisplayHold {
 public:
-    InputDevices();
-    ~InputDevices();
-    InputDevices(const InputDevices&) = delete;
-    InputDevices& operator=(const InputDevices&) = delete;
-
-    bool opened() const { return display != nullptr; }
     // Each answers true when it cannot tell (no display).
     bool anyKeyDown();
     // Buttons 1 to 5.
     bool anyButtonDown();
-
-private:
-    void* display;
 };
 
 } // namespace platform
