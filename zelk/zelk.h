@@ -1,7 +1,8 @@
 #ifndef ZELK_ZELK_H
 #define ZELK_ZELK_H
 
-// Every header of the engine.
+// Every public header of the engine. Internal helpers of a module and the
+// platform layer under zelk/platform/ are left out.
 #include "zelk/Audio.h"
 #include "zelk/Audio2D.h"
 #include "zelk/Audio3D.h"
