@@ -51,21 +51,12 @@ void fillTree(shape::Polygon2D& polygon, vec2f32 pivot, PhysicsMesh2D::ConvexTre
         angles.push_back(std::make_pair(start, end));
         start = end;
     }
-    // Middle angle first, then the middles of both halves, without recursion.
-    std::vector<std::pair<size_t, size_t>> ranges(1, std::make_pair(size_t(0), angles.size()));
-    while (!ranges.empty()) {
-        std::pair<size_t, size_t> range = ranges.back();
-        ranges.pop_back();
-        if (range.first >= range.second) {
-            continue;
-        }
-        size_t middle = range.first + (range.second - range.first) / 2;
+    // Middle angle first, then the middles of both halves.
+    vector::forEachMiddleFirst(angles.size(), [&](size_t middle) {
         for (size_t i = angles[middle].first; i < angles[middle].second; i++) {
             tree->addPoint(new vec3f32(points[i]));
         }
-        ranges.push_back(std::make_pair(range.first, middle));
-        ranges.push_back(std::make_pair(middle + 1, range.second));
-    }
+    });
 }
 
 // The one-step hull pass over the points in ascending angle: a point that
