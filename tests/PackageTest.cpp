@@ -1,6 +1,8 @@
 #include "zelk/network/Package.h"
 #include "zelk/network/PackageGroup.h"
 
+#include "support/TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -340,6 +342,25 @@ TEST(PackageJoin, AGroupLeftWithACountOfOneStillSplitsIntoReceivablePackages) {
         EXPECT_TRUE(take(receiver, one));
     ASSERT_TRUE(receiver.addPackageEnd());
     EXPECT_EQ(data, joined(receiver));
+}
+
+// A peer's announced count once became the next send's package size: 5 bytes
+// to send after a packet announcing 0x90000000 packages took 2.4 GB.
+TEST(PackageJoin, ACountLeftFromReceivingIsNeverTakenAsAPackageSize) {
+    PackageGroup group;
+    group.addPackageBegin();
+    Bytes announcing = packet(5, 6, 0, 0x90000000u, {1, 2, 3, 4, 5});
+    ASSERT_EQ(29u, announcing.size());
+    ASSERT_TRUE(take(group, announcing));
+
+    Bytes data = pattern(5);
+    long before = zelk::test::peakResidentKiB();
+    EXPECT_FALSE(group.addVector(data.data(), 5, 6, 0)) << "position 0 is still held";
+    EXPECT_EQ(0u, group.getPackages());
+    ASSERT_TRUE(group.addVector(data.data(), 5, 6, 0));
+    ASSERT_EQ(1u, group.getPackages());
+    EXPECT_EQ(1024u, group.getVectorSize(0)) << "a room of the default 1000 bytes";
+    EXPECT_LT(zelk::test::peakResidentKiB() - before, 64 * 1024);
 }
 
 TEST(PackageTree, PackagesAreReadInPositionOrderWhateverOrderTheyCameIn) {

@@ -1,6 +1,8 @@
 #include "zelk/AudioBuffer.h"
 
 #include "zelk/File.h"
+#include "zelk/FileReport.h"
+#include "zelk/SFMLErrorHold.h"
 #include "zelk/platform/Paths.h"
 
 #include <SFML/Audio/InputSoundFile.hpp>
@@ -73,10 +75,15 @@ bool AudioBuffer::loadBufferFromFile(char* name) {
     deleteBuffer();
     // Only regular files: opening a pipe would wait for a writer.
     if (!File::fileExist(name) || !platform::isRegularFile(name)) {
+        FileReport::reportUnopened(name);
         return false;
     }
+    SFMLErrorHold errors;
     buffer = decodeFile(name);
     if (!buffer) {
+        if (FileReport::report(name, FileReport::notSound)) {
+            errors.drop();
+        }
         return false;
     }
     setName(name);

@@ -1,6 +1,8 @@
 #include "zelk/Image2D.h"
 
 #include "zelk/File.h"
+#include "zelk/FileReport.h"
+#include "zelk/SFMLErrorHold.h"
 #include "zelk/String.h"
 #include "zelk/codecs/DecoderJPEG.h"
 #include "zelk/codecs/EncoderJPEG.h"
@@ -68,19 +70,33 @@ bool Image2D::newImage(char const* name, unsigned int width, unsigned int height
 
 bool Image2D::loadFile(char* fileName, bool toRGBA) {
     File file;
-    uint64 fileSize = file.openBinFile(fileName) ? file.getFileSize() : 0;
+    bool opened = file.openBinFile(fileName);
+    uint64 fileSize = opened ? file.getFileSize() : 0;
     if (fileSize == 0 || fileSize > UINT32_MAX) {
         deleteImage();
         deleteFileName();
+        if (opened) {
+            FileReport::report(fileName, FileReport::notPicture);
+        } else {
+            FileReport::reportUnopened(fileName);
+        }
         return false;
     }
     unsigned char* data = new (std::nothrow) unsigned char[fileSize];
-    bool loaded = data != nullptr && file.readBin(data, fileSize) &&
-                  (toRGBA ? loadFromMemoryToRGBA(data, static_cast<unsigned int>(fileSize))
-                          : loadFromMemory(data, static_cast<unsigned int>(fileSize)));
+    bool decoded = false;
+    if (data != nullptr && file.readBin(data, fileSize)) {
+        SFMLErrorHold errors;
+        decoded = toRGBA ? loadFromMemoryToRGBA(data, static_cast<unsigned int>(fileSize))
+                         : loadFromMemory(data, static_cast<unsigned int>(fileSize));
+        if (!decoded && FileReport::report(fileName, FileReport::notPicture)) {
+            errors.drop();
+        }
+    } else if (data != nullptr) {
+        deleteImage();
+        FileReport::report(fileName, FileReport::unreadable);
+    }
     delete[] data;
-    file.closeFile();
-    return loaded;
+    return decoded;
 }
 
 bool Image2D::loadFromFile(char* fileName) {

@@ -1,5 +1,6 @@
 #include "zelk/XML.h"
 
+#include "zelk/FileReport.h"
 #include "zelk/String.h"
 #include "zelk/platform/Paths.h"
 
@@ -59,9 +60,17 @@ bool XML::loadFile(const char* path) {
     if (!path)
         return false;
     // pugixml would wait on a pipe with no writer.
-    if (!platform::isRegularFile(path))
+    if (!platform::isRegularFile(path)) {
+        FileReport::reportUnopened(path);
         return loaded(false);
-    return loaded(document.load_file(path, parseOptions, pugi::encoding_auto));
+    }
+    pugi::xml_parse_result result = document.load_file(path, parseOptions, pugi::encoding_auto);
+    if (result.status == pugi::status_file_not_found || result.status == pugi::status_io_error) {
+        FileReport::reportUnopened(path);
+    } else if (!result) {
+        FileReport::report(path, FileReport::notDocument);
+    }
+    return loaded(result);
 }
 bool XML::loadFile(char* path) {
     return loadFile(static_cast<const char*>(path));

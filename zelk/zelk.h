@@ -15,6 +15,7 @@
 #include "zelk/Cenario2DLevels.h"
 #include "zelk/ElementXML.h"
 #include "zelk/File.h"
+#include "zelk/FileReport.h"
 #include "zelk/FileToH.h"
 #include "zelk/GU.h"
 #include "zelk/GU_GLSL.h"

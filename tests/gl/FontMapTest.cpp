@@ -4,6 +4,7 @@
 
 #include "support/Fonts.h"
 #include "support/Pixels.h"
+#include "support/TestSupport.h"
 #include "zelk/GU.h"
 #include "zelk/fonts/FontMap.h"
 
@@ -156,6 +157,25 @@ TEST_F(FontMapTest, WrappedTextBreaksBetweenWordsAndCutsLongOnes) {
     EXPECT_EQ("ab.|cd.", rows());
     ASSERT_TRUE(map->createStringMap("ab\r\n\r\ncd", 3));
     EXPECT_EQ("ab.|...|...|cd.", rows()) << "every break after the first ends a row";
+}
+
+// Rows are refused before they are made, not once the map is too big: sixty
+// bytes asking for twenty rows of 2^24 cells once took 1.3 GB.
+TEST_F(FontMapTest, AWrappedLayoutStopsBeforeItsRowsPassTheLargestTileMap) {
+    std::string twentyRows;
+    for (int i = 0; i < 20; i++) {
+        twentyRows += "a\n\n";
+    }
+    long before = zelk::test::peakResidentKiB();
+    EXPECT_FALSE(map->createStringMap(twentyRows.c_str(), 1u << 24));
+    EXPECT_LT(zelk::test::peakResidentKiB() - before, 200 * 1024);
+
+    const unsigned int half = 1u << 23;
+    ASSERT_TRUE(map->createStringMap("a\n\nb", half));
+    EXPECT_EQ(size2ui32(half, 2u), map->getMapSize()) << "two rows fill the limit exactly";
+    EXPECT_EQ('b', map->cell(0, 1));
+    EXPECT_FALSE(map->createStringMap("a\n\nb\n\nc", half));
+    EXPECT_EQ(size2ui32(half, 2u), map->getMapSize()) << "a refused layout keeps the text";
 }
 
 TEST_F(FontMapTest, PositionsAndIndicesCountCellsRowByRow) {

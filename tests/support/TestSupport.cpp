@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace zelk {
@@ -18,18 +19,22 @@ std::string takeText(char* text) {
     return contents;
 }
 
-std::string captureStdout(const std::function<void()>& run) {
-    char name[] = "/tmp/zelk-stdout-XXXXXX";
+namespace {
+
+// Everything written to the descriptor, which the stream writes through,
+// while the function runs.
+std::string captureOutput(int descriptor, std::FILE* stream, const std::function<void()>& run) {
+    char name[] = "/tmp/zelk-output-XXXXXX";
     int file = mkstemp(name);
     if (file < 0) {
         return "";
     }
-    fflush(stdout);
-    int saved = dup(STDOUT_FILENO);
-    dup2(file, STDOUT_FILENO);
+    fflush(stream);
+    int saved = dup(descriptor);
+    dup2(file, descriptor);
     run();
-    fflush(stdout);
-    dup2(saved, STDOUT_FILENO);
+    fflush(stream);
+    dup2(saved, descriptor);
     close(saved);
     close(file);
     std::ifstream in(name, std::ios::binary);
@@ -37,6 +42,21 @@ std::string captureStdout(const std::function<void()>& run) {
     text << in.rdbuf();
     unlink(name);
     return text.str();
+}
+
+} // namespace
+
+std::string captureStdout(const std::function<void()>& run) {
+    return captureOutput(STDOUT_FILENO, stdout, run);
+}
+
+std::string captureStderr(const std::function<void()>& run) {
+    return captureOutput(STDERR_FILENO, stderr, run);
+}
+
+long peakResidentKiB() {
+    struct rusage usage {};
+    return getrusage(RUSAGE_SELF, &usage) == 0 ? usage.ru_maxrss : 0;
 }
 
 TempDir::TempDir() {

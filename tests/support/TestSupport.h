@@ -12,8 +12,13 @@ namespace test {
 // "<null>" for a null text.
 std::string takeText(char* text);
 
-// Runs the function and answers everything it wrote to standard output.
+// Runs the function and answers everything it wrote to standard output, or
+// to standard error.
 std::string captureStdout(const std::function<void()>& run);
+std::string captureStderr(const std::function<void()>& run);
+
+// The most memory the process has held resident so far, in KiB.
+long peakResidentKiB();
 
 // A folder of its own under the system's temporary folder, removed with
 // everything in it when the object goes.

@@ -1,9 +1,11 @@
 #include "zelk/File.h"
+#include "zelk/FileReport.h"
 #include "zelk/String.h"
 #include "zelk/bones/BVHReader.h"
 #include "zelk/bones/Body2D.h"
 
 #include <cstring>
+#include <string>
 
 namespace zelk {
 namespace bones {
@@ -129,16 +131,14 @@ bool Body2D::loadBVH(char* path, unsigned char mode) {
     }
     std::size_t length = std::strlen(path);
     bool named = length > 4 && same(path + length - 4, ".bvh");
-    char* fullPath = named ? path : String::strCat(path, ".bvh");
+    std::string fullPath = named ? std::string(path) : std::string(path) + ".bvh";
     File file;
-    bool opened = file.openBinFile(fullPath);
-    if (!named) {
-        delete[] fullPath;
-    }
-    if (!opened) {
+    if (!file.openBinFile(fullPath.c_str())) {
+        FileReport::reportUnopened(fullPath.c_str());
         return false;
     }
     bool loaded = file.getFileSize() > 0;
+    bool skeleton = false;
     zelk::vector::Stack<ChannelLink> channels(3);
     unsigned int channelCount = 0;
     {
@@ -150,6 +150,7 @@ bool Body2D::loadBVH(char* path, unsigned char mode) {
                 if (!same(reader.word(), "ROOT")) {
                     continue;
                 }
+                skeleton = true;
                 root.setName(reader.restOfLine());
                 if (same(reader.word(), "{")) {
                     channelCount = readHierarchy(&reader, nullptr, &root, mode, &channels, 1);
@@ -160,6 +161,9 @@ bool Body2D::loadBVH(char* path, unsigned char mode) {
         }
     }
     file.closeFile();
+    if (!skeleton) {
+        FileReport::report(fullPath.c_str(), FileReport::notMotion);
+    }
     return loaded;
 }
 

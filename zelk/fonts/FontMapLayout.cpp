@@ -193,7 +193,7 @@ bool FontMap::createStringMap(const char* text) {
 
 bool FontMap::createStringMap(char* text, unsigned int width) {
     cleanLines();
-    if (!text || width == 0 || width > tiles::TileMap2D::maxCells) {
+    if (!text || width == 0) {
         return false;
     }
     FontLine* line = nullptr;
@@ -201,6 +201,12 @@ bool FontMap::createStringMap(char* text, unsigned int width) {
     unsigned int breaks = 0;
     while (*text != 0) {
         if (!line) {
+            // The map would pass the tile map's limit: refused before the
+            // row is made, so memory stays within the largest map there is.
+            if ((uint64(lines.size()) + 1) * width > tiles::TileMap2D::maxCells) {
+                cleanLines();
+                return false;
+            }
             line = newLine(width);
             position = 0;
         }

@@ -88,7 +88,8 @@ void PackageGroup::PackageTree::pushLeftSide(Leaf* node) {
         pending.push_back(node);
 }
 
-PackageGroup::PackageGroup() : vector(nullptr), vectorSize(0), packSize(defaultPackSize), id(0) {}
+PackageGroup::PackageGroup()
+    : vector(nullptr), vectorSize(0), packSize(defaultPackSize), packSizeIsCount(false), id(0) {}
 
 PackageGroup::~PackageGroup() {
     cleanGroup();
@@ -99,6 +100,7 @@ bool PackageGroup::setPackSize(unsigned int size) {
     if (size == 1)
         return false;
     packSize = size ? size : defaultPackSize;
+    packSizeIsCount = false;
     return true;
 }
 
@@ -106,13 +108,14 @@ bool PackageGroup::addVector(void* data, unsigned int size, unsigned int vectorI
                              unsigned int newPackSize) {
     if (!data || size == 0)
         return false;
-    if (newPackSize && newPackSize != packSize && !setPackSize(newPackSize)) {
-        cleanGroup();
-        return false;
+    // A count left from receiving is no payload size: without a size of
+    // the caller's, the default takes its place.
+    if ((newPackSize && newPackSize != packSize) || packSizeIsCount) {
+        if (!setPackSize(newPackSize)) {
+            cleanGroup();
+            return false;
+        }
     }
-    // A count left from receiving is no payload size.
-    if (packSize < 2)
-        packSize = defaultPackSize;
     unsigned int whole = size / packSize;
     unsigned int rest = size % packSize;
     unsigned int count = whole + (rest ? 1 : 0);
@@ -185,6 +188,7 @@ bool PackageGroup::addPackage(void* data, unsigned int length) {
     }
     if (first) {
         packSize = count;
+        packSizeIsCount = true;
         id = vectorId;
     }
     return true;

@@ -82,7 +82,8 @@ public:
     bool setPackSize(unsigned int size);
     // Splits size bytes into packages at positions 0, 1, ... of the vector
     // id, each announcing the count; a package size other than 0 replaces
-    // packSize first. On failure the group is left empty.
+    // packSize first. With 0, a group that was receiving splits with the
+    // default size. On failure the group is left empty.
     bool addVector(void* data, unsigned int size, unsigned int id, unsigned int packSize);
 
     unsigned int getPackages();
@@ -117,6 +118,9 @@ private:
     uint8* vector;
     unsigned int vectorSize;
     unsigned int packSize;
+    // packSize holds the count a received packet announced, not a payload
+    // size, until the next setPackSize.
+    bool packSizeIsCount;
     unsigned int id;
 };
 

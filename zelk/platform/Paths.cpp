@@ -10,6 +10,11 @@ bool isRegularFile(const char* path) {
     return path && stat(path, &status) == 0 && S_ISREG(status.st_mode);
 }
 
+bool pathExists(const char* path) {
+    struct stat status {};
+    return path && stat(path, &status) == 0;
+}
+
 bool sameFile(const char* first, const char* second) {
     struct stat a {};
     struct stat b {};

@@ -9,6 +9,10 @@ namespace platform {
 // bytes to read.
 bool isRegularFile(const char* path);
 
+// Whether anything at all is at the path (a file, a folder, a pipe, a link
+// to something that exists), readable or not.
+bool pathExists(const char* path);
+
 // Whether both paths name one existing file, however each is spelt (relative
 // or absolute, through links or extra separators).
 bool sameFile(const char* first, const char* second);
