@@ -1,17 +1,16 @@
 #include "JorvellGameplay.h"
 
+#include "JorvellData.h"
 #include "JorvellKeys.h"
 #include "JorvellLevel.h"
 
+#include "zelk/FileReport.h"
 #include "zelk/TypeColor.h"
 #include "zelk/XML.h"
 
 #include <cstdio>
 
 namespace {
-
-const char* const levelDocument = "./player/cenarioWin64.xml";
-const char* const musicFile = "./little town - orchestral.ogg";
 
 const unsigned int leftHalf = 0;
 const unsigned int rightHalf = 1;
@@ -49,8 +48,12 @@ void JorvellGameplay::load() {
     player.load();
     createCenario();
     zelk::XML document;
-    document.loadFile(levelDocument);
+    bool read = document.loadFile(jorvell::levelDocument);
     bool replaced = replacesLevels(document);
+    // Well formed, but not the scene the game reads.
+    if (read && !replaced) {
+        zelk::FileReport::report(jorvell::levelDocument, zelk::FileReport::notDocument);
+    }
     cenario.readFromXML(&document, 0);
     if (replaced) {
         forgetBuiltParts();
@@ -60,7 +63,7 @@ void JorvellGameplay::load() {
     cenario.world.addContactCallback(this);
     fps.setFPS(60);
     fps.start();
-    music.open(musicFile);
+    music.open(jorvell::music);
     music.loopOn();
     music.play();
     // The first step covers the first frame, not the time spent before it.

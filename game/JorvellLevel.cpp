@@ -1,5 +1,6 @@
 #include "JorvellLevel.h"
 
+#include "JorvellData.h"
 #include "JorvellFilters.h"
 
 #include "zelk/shape/Circle2D.h"
@@ -20,7 +21,6 @@ using zelk::vec2f32;
 using zelk::physics2D::PhysicObject2D;
 using zelk::shape::Polygon2D;
 
-const char* const templateTexture = "templateTexture1024x1024.jpg";
 const color4f32 white(1.f, 1.f, 1.f, 1.f);
 
 // One object of the level: its shape, the image on it (null for none), its
@@ -74,10 +74,10 @@ void setVertices(Polygon2D& polygon, std::initializer_list<vec2f32> vertices) {
 // cells and an animated button tile; the template and the slopes are solid.
 // Answers the animated tile's ID.
 unsigned int buildTiles(zelk::tiles::TileSet2D& tiles) {
-    tiles.newTile(templateTexture, nearestFilter, white);
-    tiles.loadImageTiles("templateTileSet.png", 4, 1, nearestFilter, white);
-    tiles.loadImageTiles("zelkButton.png", 3, 1, nearestFilter, white);
-    unsigned int animated = tiles.newTile("zelkButton.png", nearestFilter, white);
+    tiles.newTile(templatePicture, nearestFilter, white);
+    tiles.loadImageTiles(tileSheet, 4, 1, nearestFilter, white);
+    tiles.loadImageTiles(buttonStrip, 3, 1, nearestFilter, white);
+    unsigned int animated = tiles.newTile(buttonStrip, nearestFilter, white);
     tiles.setTileFramesUV(animated, 3, 1);
     tiles.setTileFrameUVinPosition(animated, 1);
     tiles.addFrameInterpolation(animated, 0.f, 1.f);
@@ -183,7 +183,7 @@ LevelParts buildLevel(zelk::Cenario2D& scene) {
 
     auto ground = [&](size2f32 size, vec2f32 position, float angle) {
         physical(scene.newPhysycObject(groundLevel, staticBody),
-                 {&box, templateTexture, size, position, angle});
+                 {&box, templatePicture, size, position, angle});
     };
     ground({1.f, 20.f}, {-20.5f, 5.5f}, 0.f);
     ground({40.f, 1.f}, {0.f, -4.f}, 0.f);
@@ -200,21 +200,21 @@ LevelParts buildLevel(zelk::Cenario2D& scene) {
     }
     ramp.setPolygonColor(0.f, 1.f, 1.f, 1.f);
     physical(scene.newPhysycObject(groundLevel, staticBody),
-             {&ramp, templateTexture, {10.f, 4.f}, {82.f, 0.5f}, 0.f});
+             {&ramp, templatePicture, {10.f, 4.f}, {82.f, 0.5f}, 0.f});
 
     ground({10.f, 1.f}, {75.5f, 9.5f}, -25.f);
     ground({1.f, 20.f}, {92.5f, 5.5f}, 0.f);
     ground({20.f, 1.f}, {62.5f, 12.5f}, 0.f);
 
     dress(scene.newObject(decorationLevel),
-          {&pole, templateTexture, {1.f, 1.f}, {45.f, 5.5f}, 0.f});
+          {&pole, templatePicture, {1.f, 1.f}, {45.f, 5.5f}, 0.f});
 
     tip.setPolygonColor(1.f, 1.f, 0.f, 1.f);
     parts.jointBase = physical(scene.newPhysycObject(groundLevel, staticBody),
                                {&tip, nullptr, {1.f, 1.f}, {45.f, 5.5f}, 0.f});
     scene.loadPhysicObjectToWorld(groundLevel, parts.jointBase);
     parts.jointArm = physical(scene.newPhysycObject(groundLevel, dynamicBody),
-                              {&heavyBox, templateTexture, {12.f, 1.f}, {45.f, 16.f}, 0.f});
+                              {&heavyBox, templatePicture, {12.f, 1.f}, {45.f, 16.f}, 0.f});
     scene.loadPhysicObjectToWorld(groundLevel, parts.jointArm);
     if (parts.jointBase && parts.jointArm) {
         scene.world.createRevoluteAngleJoint(parts.jointBase, parts.jointArm,
@@ -226,7 +226,7 @@ LevelParts buildLevel(zelk::Cenario2D& scene) {
 
     box.setFriction(10.f);
     parts.platform = physical(scene.newPhysycObject(platformLevel, kinematicBody),
-                              {&box, templateTexture, {10.f, 1.f}, {0.f, 25.f}, 0.f});
+                              {&box, templatePicture, {10.f, 1.f}, {0.f, 25.f}, 0.f});
     box.setFriction(0.5f);
     if (parts.platform) {
         if (zelk::shape::Mesh2D* mesh = parts.platform->getMesh(0)) {
@@ -245,7 +245,7 @@ LevelParts buildLevel(zelk::Cenario2D& scene) {
 
     disc.createPolygon(100, 5.f);
     zelk::Object2D* wheel = scene.newObject(decorationLevel);
-    if (dress(wheel, {&disc, templateTexture, {7.f, 7.f}, {0.f, 30.f}, 0.f})) {
+    if (dress(wheel, {&disc, templatePicture, {7.f, 7.f}, {0.f, 30.f}, 0.f})) {
         wheel->animationAngle.addFirstInterpolationLine(0.f, 0.f, 10.f, 360.f);
         wheel->animationAngle.loopOn();
         wheel->animationAngle.playForward();
@@ -254,7 +254,7 @@ LevelParts buildLevel(zelk::Cenario2D& scene) {
     ground({20.f, 1.f}, {15.f, 50.f}, 0.f);
 
     if (zelk::shape::Mesh2D* sign = dress(scene.newObject(decorationLevel),
-                                          {&box, "wait.png", {4.5f, 4.f}, {18.f, 30.f}, 0.f})) {
+                                          {&box, waitSign, {4.5f, 4.f}, {18.f, 30.f}, 0.f})) {
         sign->setPolygonsColor(1.f, 1.f, 1.f, 0.75f);
     }
 

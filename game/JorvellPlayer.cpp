@@ -1,5 +1,6 @@
 #include "JorvellPlayer.h"
 
+#include "JorvellData.h"
 #include "JorvellFilters.h"
 #include "JorvellKeys.h"
 
@@ -84,7 +85,7 @@ JorvellPlayer::~JorvellPlayer() {}
 
 void JorvellPlayer::load() {
     unload();
-    body.loadBVHXZ("./player/WoodManequinAnimation2.bvh");
+    body.loadBVHXZ(jorvell::motionFile);
     for (const ClipRange& clip : clips) {
         body.addNewAnimationName(clip.name, clip.start, clip.end);
     }
@@ -116,7 +117,7 @@ void JorvellPlayer::load() {
     moveState = standing;
     lastMoveState = standing;
     body.size = zelk::size2f32(1.f, 1.f);
-    jumpSound.open("./player/playerJump.ogg");
+    jumpSound.open(jorvell::jumpSound);
     if (showBoxes) {
         physicObject.addMesh(&debugMesh);
     }

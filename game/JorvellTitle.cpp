@@ -1,5 +1,6 @@
 #include "JorvellTitle.h"
 
+#include "JorvellData.h"
 #include "JorvellFilters.h"
 #include "JorvellKeys.h"
 #include "JorvellPicture.h"
@@ -13,7 +14,7 @@ JorvellTitle::~JorvellTitle() {}
 void JorvellTitle::load() {
     frame.size = zelk::size2f32(800.f, 600.f);
     backgroundColor = zelk::color4f32(1.f, 1.f, 1.f, 1.f);
-    titleMesh.material.loadTexture("JorvellTitle.png", 0, jorvell::linearFilter);
+    titleMesh.material.loadTexture(jorvell::titlePicture, 0, jorvell::linearFilter);
     jorvell::showPicture(titleObject, titleMesh);
     titleObject.position = zelk::vec2f32(0.f, 175.f);
     camera.setSize(800.f, 600.f);

@@ -5,6 +5,12 @@
 # and presses Escape. It checks the program's exact standard output, its exit
 # code and what the window shows at each screen (the checkpoints below).
 #
+# Around that it checks what a player learns when the data is not right:
+# started in a folder without its data, the game says where to start it and
+# ends with exit code 1 before opening a window; started in a folder whose
+# level document and template picture are damaged, it names each on standard
+# error once, plays on as before and keeps its standard output.
+#
 #   tests/e2e/playthrough.sh GAME DATA OUT
 #
 # GAME is the jorvell program, DATA the data folder the build made, OUT a
@@ -233,6 +239,41 @@ run_to_end() {
   xdo keyup Up keyup Right
 }
 
+# Damaged data --------------------------------------------------------------
+
+# Started where none of its data is, without a display: no window is tried.
+started_elsewhere() {
+  checkpoint="started outside its data folder"
+  mkdir "$work/elsewhere"
+  local status=0
+  (cd "$work/elsewhere" && env -u DISPLAY "$game") >"$work/stdout" 2>"$work/stderr" || status=$?
+  ((status == 1)) || fail "the exit code is $status, not 1"
+  output_is "" || fail "the standard output is $(game_output)"
+  grep -q "not in $work/elsewhere" "$work/stderr" && grep -q 'cd build/data && ../jorvell' "$work/stderr" ||
+    fail "standard error does not say where to start the game: $(cat "$work/stderr")"
+}
+
+# The data folder with the level document cut in half and the template
+# picture (which the level tries again for each object) replaced by noise.
+make_damaged_folder() {
+  mkdir "$work/damaged"
+  cp -rs "$data/." "$work/damaged/"
+  rm "$work/damaged/player/cenarioWin64.xml" "$work/damaged/templateTexture1024x1024.jpg"
+  head -c $(($(stat -L -c %s "$data/player/cenarioWin64.xml") / 2)) "$data/player/cenarioWin64.xml" \
+    >"$work/damaged/player/cenarioWin64.xml"
+  head -c 4096 /dev/urandom >"$work/damaged/templateTexture1024x1024.jpg"
+}
+
+# The lines the game wrote about its data, in order.
+data_lines() {
+  grep '^jorvell: ' "$work/stderr" 2>/dev/null
+}
+
+damage_told() {
+  [ "$(data_lines)" = "jorvell: templateTexture1024x1024.jpg: not a picture
+jorvell: ./player/cenarioWin64.xml: not a readable document" ]
+}
+
 # Start -------------------------------------------------------------------
 
 start_server() {
@@ -263,12 +304,14 @@ make_folder() {
   cp "$data/player/cenarioTest.xml" "$work/data/player/cenarioWin64.xml"
 }
 
-# Starts the game and finds its window. window_absent is the last moment the
-# window did not exist yet: the logo's clock starts later than that.
+# Starts the game in a folder (the test level's by default) and finds its
+# window. window_absent is the last moment the window did not exist yet: the
+# logo's clock starts later than that.
 launch() {
+  local folder=${1:-$work/data}
   checkpoint="window"
   rm -f "$shot_file" "$raw_file"
-  (cd "$work/data" && exec "$game") >"$work/stdout" 2>"$work/stderr" &
+  (cd "$folder" && exec "$game") >"$work/stdout" 2>"$work/stderr" &
   game_pid=$!
   local deadline=$(($(now_ms) + limit * 1000)) t
   window_absent=$(now_ms)
@@ -368,6 +411,7 @@ watch_logo() {
 
 # The play-through ----------------------------------------------------------
 
+started_elsewhere
 start_server
 make_folder
 watch_logo
@@ -426,6 +470,28 @@ game_pid=""
 ((status == 0)) || fail "the game's exit code is $status"
 output_is $'\nHelloJorvell\nClick Play END\nClick Play With Box END\n' ||
   fail "the standard output is $(game_output)"
+
+make_damaged_folder
+launch "$work/damaged"
+checkpoint="damaged data: level"
+press Return
+wait_until "the title after the logo" title_shown
+press Return
+wait_until "the white title with PLAY in its place" play_ready
+click 675 465
+wait_until "the click on PLAY" output_is $'\nHelloJorvell\nClick Play'
+wait_until "the level's sky (92, 148, 252) below its floor" level_shown
+wait_until "the damaged files named on standard error" damage_told
+press Escape
+wait_until "the window closing on Escape" game_ended
+status=0
+wait "$game_pid" || status=$?
+game_pid=""
+((status == 0)) || fail "the game's exit code is $status"
+output_is $'\nHelloJorvell\nClick Play\n' || fail "the standard output is $(game_output)"
+damage_told || fail "standard error names the damaged files otherwise: $(data_lines)"
+! grep -q 'Failed to load image' "$work/stderr" ||
+  fail "the decoder's unnamed messages reached standard error"
 
 if [ "${JORVELL_REFRESH_SCREENSHOTS:-}" = 1 ]; then
   mkdir -p "$root/docs/screenshots"

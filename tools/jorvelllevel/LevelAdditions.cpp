@@ -1,5 +1,6 @@
 #include "LevelAdditions.h"
 
+#include "JorvellData.h"
 #include "JorvellFilters.h"
 #include "JorvellLevel.h"
 
@@ -38,7 +39,7 @@ void addHelperSteps(zelk::Cenario2D& scene) {
         }
         if (zelk::shape::Mesh2D* mesh = object->newMesh(nullptr)) {
             mesh->addPolygon(box);
-            mesh->material.loadTexture("templateTexture1024x1024.jpg", 0, jorvell::nearestFilter);
+            mesh->material.loadTexture(jorvell::templatePicture, 0, jorvell::nearestFilter);
         }
         object->physicsMesh.addPolygon(box);
         object->size = zelk::size2f32(4.f, 1.f);
