@@ -274,6 +274,18 @@ damage_told() {
 jorvell: ./player/cenarioWin64.xml: not a readable document" ]
 }
 
+# Escape closes the game with exit code 0, its standard output exactly the
+# text.
+escape_ends_game() {
+  press Escape
+  wait_until "the window closing on Escape" game_ended
+  local status=0
+  wait "$game_pid" || status=$?
+  game_pid=""
+  ((status == 0)) || fail "the game's exit code is $status"
+  output_is "$1" || fail "the standard output is $(game_output)"
+}
+
 # Start -------------------------------------------------------------------
 
 start_server() {
@@ -462,14 +474,7 @@ run_to_end "level with boxes: end" $'\nHelloJorvell\nClick Play END\nClick Play 
 
 checkpoint="exit"
 wait_until "the title after the second level" title_shown
-press Escape
-wait_until "the window closing on Escape" game_ended
-status=0
-wait "$game_pid" || status=$?
-game_pid=""
-((status == 0)) || fail "the game's exit code is $status"
-output_is $'\nHelloJorvell\nClick Play END\nClick Play With Box END\n' ||
-  fail "the standard output is $(game_output)"
+escape_ends_game $'\nHelloJorvell\nClick Play END\nClick Play With Box END\n'
 
 make_damaged_folder
 launch "$work/damaged"
@@ -482,13 +487,7 @@ click 675 465
 wait_until "the click on PLAY" output_is $'\nHelloJorvell\nClick Play'
 wait_until "the level's sky (92, 148, 252) below its floor" level_shown
 wait_until "the damaged files named on standard error" damage_told
-press Escape
-wait_until "the window closing on Escape" game_ended
-status=0
-wait "$game_pid" || status=$?
-game_pid=""
-((status == 0)) || fail "the game's exit code is $status"
-output_is $'\nHelloJorvell\nClick Play\n' || fail "the standard output is $(game_output)"
+escape_ends_game $'\nHelloJorvell\nClick Play\n'
 damage_told || fail "standard error names the damaged files otherwise: $(data_lines)"
 ! grep -q 'Failed to load image' "$work/stderr" ||
   fail "the decoder's unnamed messages reached standard error"
