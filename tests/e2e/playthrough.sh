@@ -224,16 +224,27 @@ click() {
   xdo mousemove --window "$wid" "$1" "$2" click 1
 }
 
-press() {
-  xdo key --window "$wid" "$1"
+# Every key reaches the game as a keyboard's would: the window takes the focus
+# and the key goes through XTEST to the focused window, never as an event sent
+# to the window itself. Escape closes the window on its press, and a release
+# sent after it to the window that is gone fails: the server then holds the
+# key down, and the next press of it reaches no window.
+focus_game() {
+  xdo windowfocus --sync "$wid"
 }
 
-# Holds Right and Up (XTEST key presses to the focused window, as a keyboard
-# makes them, since the game reads held keys from the keyboard's state) until
-# the standard output reads the text.
+# A key pressed and released. When the press closes the window, the release
+# goes wherever the focus went.
+press() {
+  focus_game
+  xdo key "$1"
+}
+
+# Holds Right and Up (the game reads held keys from the keyboard's state)
+# until the standard output reads the text.
 run_to_end() {
   checkpoint=$1
-  xdo windowfocus --sync "$wid"
+  focus_game
   xdo keydown Right keydown Up
   wait_until "the mannequin reached the end sensor" output_is "$2"
   xdo keyup Up keyup Right
@@ -317,8 +328,9 @@ make_folder() {
 }
 
 # Starts the game in a folder (the test level's by default) and finds its
-# window. window_absent is the last moment the window did not exist yet: the
-# logo's clock starts later than that.
+# window once it is on the screen, as it must be to take the focus.
+# window_absent is the last moment the window was not shown yet: the logo's
+# clock starts later than that.
 launch() {
   local folder=${1:-$work/data}
   checkpoint="window"
@@ -329,10 +341,10 @@ launch() {
   window_absent=$(now_ms)
   while :; do
     t=$(now_ms)
-    wid=$(x xdotool search --name '^Jorvell$' 2>/dev/null) && break
+    wid=$(x xdotool search --onlyvisible --name '^Jorvell$' 2>/dev/null) && break
     window_absent=$t
-    game_running || fail "the game ended before its window opened"
-    (($(now_ms) < deadline)) || fail "no window named Jorvell within $limit s"
+    game_running || fail "the game ended before its window showed"
+    (($(now_ms) < deadline)) || fail "no window named Jorvell shown within $limit s"
     sleep 0.05
   done
   wid=${wid%%$'\n'*}
@@ -341,13 +353,8 @@ launch() {
 # Ends a game whose logo came and went before the screenshots could see it,
 # and waits for its window to go, so that the next search finds the next one.
 quit_game() {
-  x xdotool key --window "$wid" Escape || true
+  escape_ends_game $'\nHelloJorvell\n'
   local deadline=$(($(now_ms) + limit * 1000))
-  while game_running && (($(now_ms) < deadline)); do
-    sleep 0.1
-  done
-  stop "$game_pid"
-  game_pid=""
   while x xdotool search --name '^Jorvell$' >/dev/null 2>&1; do
     (($(now_ms) < deadline)) || fail "the window stayed after the game ended"
     sleep 0.05
